@@ -1,0 +1,76 @@
+#include "toolkit/numeric.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace rdx508 {
+namespace {
+
+bool IsBlank(QChar c) {
+  return c == u' ' || c == u'\t' || c == u'\u3000';
+}
+bool IsDigit(QChar c) {
+  return c >= u'0' && c <= u'9';
+}
+
+}  // namespace
+
+std::optional<double> ParseNumber(QStringView text) {
+  qsizetype begin = 0, end = text.size();
+  while (begin < end && IsBlank(text[begin]))
+    ++begin;
+  while (end > begin && IsBlank(text[end - 1]))
+    --end;
+  if (begin == end) return std::nullopt;
+
+  // Copy the accepted characters, without group separators, into a plain buffer.
+  std::string digits;
+  digits.reserve(static_cast<size_t>(end - begin));
+  qsizetype i = begin;
+  if (text[i] == u'+' || text[i] == u'-') {
+    if (text[i] == u'-') digits.push_back('-');
+    ++i;
+  }
+  int digitCount = 0;
+  while (i < end && (IsDigit(text[i]) || text[i] == u',')) {
+    if (text[i] == u',') {
+      // A separator stands between two digits of the integer part.
+      if (i == begin || !IsDigit(text[i - 1]) || i + 1 >= end || !IsDigit(text[i + 1])) return std::nullopt;
+    } else {
+      digits.push_back(static_cast<char>(text[i].unicode()));
+      ++digitCount;
+    }
+    ++i;
+  }
+  if (i < end && text[i] == u'.') {
+    digits.push_back('.');
+    ++i;
+    while (i < end && IsDigit(text[i])) {
+      digits.push_back(static_cast<char>(text[i].unicode()));
+      ++digitCount;
+      ++i;
+    }
+  }
+  if (i != end || digitCount == 0) return std::nullopt;
+
+  double value = 0;
+  const char* first = digits.data();
+  const char* last = digits.data() + digits.size();
+  auto [ptr, ec] = std::from_chars(first, last, value);
+  if (ec != std::errc() || ptr != last || !std::isfinite(value)) return std::nullopt;
+  return value == 0 ? 0.0 : value;  // no negative zero
+}
+
+QString PlainNumberText(double value) {
+  if (value == 0 || std::isnan(value)) return QStringLiteral("0");
+  char buffer[400];
+  const double magnitude = std::fabs(value);
+  const auto format =
+      (magnitude >= 1e-6 && magnitude < 1e15) ? std::chars_format::fixed : std::chars_format::general;
+  auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, format);
+  if (ec != std::errc()) return QString::number(value, 'g', 17);
+  return QString::fromLatin1(buffer, ptr - buffer);
+}
+
+}  // namespace rdx508

@@ -1,0 +1,26 @@
+#pragma once
+// The one rule for "is this text a number" used everywhere in the program, and the
+// plain decimal text of a number.
+
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+namespace rdx508 {
+
+// Reads a text as a number: surrounding blanks (space, tab, ideographic space), an
+// optional sign, digits with "," group separators between digits, and an optional "."
+// decimal part. At least one digit is required. Returns nullopt for anything else,
+// including numbers too large for a double.
+std::optional<double> ParseNumber(QStringView text);
+
+inline bool IsNumericText(QStringView text) {
+  return ParseNumber(text).has_value();
+}
+
+// The shortest decimal text that reads back as the same double: no grouping, "." as
+// decimal point, no trailing zeros, no exponent for magnitudes from 1e-6 to below 1e15
+// (80, 2.5, 1634.5, -0.25). Negative zero is written "0".
+QString PlainNumberText(double value);
+
+}  // namespace rdx508

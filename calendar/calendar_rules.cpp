@@ -1,0 +1,36 @@
+#include "calendar/calendar_rules.h"
+
+#include <cmath>
+#include <limits>
+
+#include "toolkit/numeric.h"
+
+namespace rdx508::calendar {
+
+const std::array<int32_t, 13>& MonthEnds(bool leap) {
+  static constexpr std::array<int32_t, 13> kCommon{0,   31,  59,  90,  120, 151, 181,
+                                                   212, 243, 273, 304, 334, 365};
+  static constexpr std::array<int32_t, 13> kLeap{0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335, 366};
+  return leap ? kLeap : kCommon;
+}
+
+QString PadTwo(int64_t value) {
+  if (value < 0) return u'-' + QString::number(-value).rightJustified(2, u'0');
+  return QString::number(value).rightJustified(2, u'0');
+}
+
+int32_t WeekdaySundayFirst(const QDate& date) {
+  return date.dayOfWeek() % 7 + 1;  // Qt counts 1 = Monday ... 7 = Sunday
+}
+
+std::optional<int32_t> WholePart(const QString& text) {
+  const std::optional<double> number = ParseNumber(text);
+  if (!number) return std::nullopt;
+  const double whole = std::nearbyint(*number);  // default rounding mode: ties to even
+  if (!(whole >= std::numeric_limits<int32_t>::min() && whole <= std::numeric_limits<int32_t>::max())) {
+    return std::nullopt;
+  }
+  return static_cast<int32_t>(whole);
+}
+
+}  // namespace rdx508::calendar

@@ -19,6 +19,11 @@ QString ReadStartupFiles(CLB_C1& clb, StartupTables& tables);
 
 // The path that settings row `row` of section 1 names: field 2 when it is not empty,
 // otherwise the program folder followed directly by field 3.
+// A row or field that the table lacks counts as empty.
 QString DataFilePath(const Table3& INI, int32_t row, const QString& programFolder);
+
+// Whether section 1 of the settings table has a row `row` at all (rows counted 1, 2, ...
+// in the reader's order).
+bool HasSettingsRow(const Table3& INI, int32_t row);
 
 }  // namespace rdx508

@@ -1,0 +1,97 @@
+#include "app/day_file.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "app/fixed_decimal.h"
+#include "app/table_entry.h"
+
+namespace rdx508 {
+
+namespace {
+
+const QString kCrLf = u"\r\n"_s;
+
+// Whether `order` lists each of 0 ... n-1 exactly once.
+bool IsPermutation(const std::vector<int32_t>& order) {
+  std::vector<bool> seen(order.size(), false);
+  for (int32_t index : order) {
+    if (index < 0 || static_cast<size_t>(index) >= order.size() || seen[static_cast<size_t>(index)])
+      return false;
+    seen[static_cast<size_t>(index)] = true;
+  }
+  return true;
+}
+
+// Row indices (0-based) of the keys, newest date first; equal dates keep file order.
+std::vector<int32_t> NewestFirst(CLB_C1& clb, const List& keys, int32_t count) {
+  std::vector<int32_t> order(static_cast<size_t>(count));
+  if (count == 0) return order;
+  List zeros({count - 1});
+  for (int32_t i = 0; i < count; ++i)
+    zeros(i) = Value(0);
+  List result({count - 1});
+  clb.TblSort(u"DsN"_s + QString::number(count), keys, zeros, result);
+  for (int32_t c = 0; c < count; ++c) {
+    const Value& entry = result(c);
+    order[static_cast<size_t>(c)] = entry.isNumeric() ? static_cast<int32_t>(entry.toNumber()) : -1;
+  }
+  if (!IsPermutation(order)) {
+    // The sort reported a failure and left the result incomplete: order the rows here,
+    // by the same rule, rather than lose or repeat days.
+    for (int32_t i = 0; i < count; ++i)
+      order[static_cast<size_t>(i)] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](int32_t a, int32_t b) { return keys(a).toText() > keys(b).toText(); });
+  }
+  return order;
+}
+
+}  // namespace
+
+int32_t IssueCount(const Value& entry) {
+  if (!entry.isNumeric()) return 0;
+  const double rounded = std::nearbyint(entry.toNumber());  // the default mode rounds halves to even
+  if (std::isnan(rounded)) return 0;
+  constexpr double kMin = std::numeric_limits<int32_t>::min();
+  constexpr double kMax = std::numeric_limits<int32_t>::max();
+  return static_cast<int32_t>(std::clamp(rounded, kMin, kMax));
+}
+
+void LoadDays(CLB_C1& clb, const Table3& DayTbl, DaySeries& series) {
+  const int32_t count = std::min(SectionRowCount(DayTbl, 1), DaySeries::kMaxDays);
+  series.DayCnt = count;
+  series.Days.fill(DayRec{});
+
+  List keys(count > 0 ? List::Bounds{count - 1} : List::Bounds{-1});
+  for (int32_t r = 1; r <= count; ++r)
+    keys(r - 1) = Value(EntryOrEmpty(DayTbl, 1, r, 1).toText());
+
+  const std::vector<int32_t> order = NewestFirst(clb, keys, count);
+  for (int32_t c = 0; c < count; ++c) {
+    const int32_t row = order[static_cast<size_t>(c)] + 1;
+    DayRec& day = series.Days[static_cast<size_t>(c) + 1];
+    day.Date = EntryOrEmpty(DayTbl, 1, row, 1).toText();
+    day.Topix = EntryOrEmpty(DayTbl, 2, row, 1).toNumber();
+    day.Up = IssueCount(EntryOrEmpty(DayTbl, 3, row, 1));
+    day.Down = IssueCount(EntryOrEmpty(DayTbl, 4, row, 1));
+    day.Nikkei = EntryOrEmpty(DayTbl, 5, row, 1).toNumber();
+  }
+}
+
+QString DayFileText(CLB_C1& /*clb*/, const DaySeries& series, const QDateTime& now) {
+  QString text = u"1,5,RDX508_F4 "_s + now.toString(u"yyyyMMddHHmm"_s) + kCrLf;
+  text += u"/*（移動平均データ、日付、ＴＯＰＩＸ、上昇数、下落数、日経平均）"_s + kCrLf;
+  for (size_t p = 0; p < series.Days.size(); ++p) {
+    const DayRec& day = series.Days[p];
+    if (day.Date.isEmpty()) continue;
+    text += u"01,"_s + QString::number(p).rightJustified(3, u'0') + u',' + day.Date + u',' +
+            FixedDecimalText(day.Topix, 2) + u',' + QString::number(day.Up) + u',' +
+            QString::number(day.Down) + u',' + FixedDecimalText(day.Nikkei, 2) + kCrLf;
+  }
+  return text;
+}
+
+}  // namespace rdx508

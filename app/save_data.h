@@ -1,0 +1,17 @@
+#pragma once
+// Saving: both data files written in full from the main window's day series and range
+// table, to the write paths the settings name.
+
+#include "app/day_series.h"
+#include "toolkit/clb_c1.h"
+#include "toolkit/value.h"
+
+namespace rdx508 {
+
+// Writes the day file to the path of settings row 2 and the colour-range file to row 4,
+// each text built with its own now() from clb.host(). A row that the settings table
+// lacks entirely is reported with an error box naming the row, and that file is not
+// written. L_Write reports its own failures; saving then goes on with the next file.
+void SaveDataFiles(CLB_C1& clb, const Table3& INI, const DaySeries& series, const Table2& range);
+
+}  // namespace rdx508

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+
+#include "app/color_file.h"
+#include "app/day_file.h"
+#include "app/save_data.h"
+#include "app/startup.h"
+#include "tests/app/app_fixture.h"
+
+namespace rdx508 {
+namespace {
+
+using testing::AppFolderTest;
+
+class SaveData : public AppFolderTest {
+ protected:
+  SaveData() {
+    series.DayCnt = 2;
+    series.Days[1] = {u"07/03/15"_s, 1700.5, 900, 650, 17200.25};
+    series.Days[2] = {u"07/03/14"_s, 1690, 700, 850, 17100};
+    range.redim({2, 6});
+    for (int j = 0; j <= 2; ++j) {
+      for (int k = 0; k <= 6; ++k)
+        range(j, k) = Value(10 * (k + 1));
+    }
+  }
+
+  Table3 ReadSettings() {
+    Table3 ini;
+    EXPECT_GE(clb.T_Read(PathOf(u"RDX508_INIT.TXT"_s), ini), 1);
+    return ini;
+  }
+
+  // The file holds exactly the text (a writer may add one final line end).
+  void ExpectFileHolds(const QString& name, const QString& text) {
+    const QByteArray bytes = testing::ReadBytes(PathOf(name));
+    const QByteArray expected = testing::ToCp932(text);
+    EXPECT_TRUE(bytes == expected || bytes == expected + "\r\n") << name.toStdString();
+  }
+
+  DaySeries series;
+  Table2 range;
+};
+
+TEST_F(SaveData, WritesBothFilesToTheWritePaths) {
+  WriteLines(u"RDX508_INIT.TXT"_s,
+             {u"1,3,RDX508 設定"_s, u"01,001,,,\\IN_DAYS.TXT"_s, u"01,002,,,\\OUT_DAYS.TXT"_s,
+              u"01,003,,,\\IN_COLOR.TXT"_s, u"01,004,,,\\OUT_COLOR.TXT"_s});
+  SaveDataFiles(clb, ReadSettings(), series, range);
+  EXPECT_TRUE(host.errors.empty());
+  ExpectFileHolds(u"OUT_DAYS.TXT"_s,
+                  u"1,5,RDX508_F4 200703150905\r\n"
+                  u"/*（移動平均データ、日付、ＴＯＰＩＸ、上昇数、下落数、日経平均）\r\n"
+                  u"01,001,07/03/15,1700.50,900,650,17200.25\r\n"
+                  u"01,002,07/03/14,1690.00,700,850,17100.00\r\n"_s);
+  ExpectFileHolds(u"OUT_COLOR.TXT"_s, ColorFileText(range, host.clock));
+  EXPECT_TRUE(ColorFileText(range, host.clock).contains(u"01,002,10,20,30,40,50,60,70,\r\n"));
+  EXPECT_FALSE(FolderEntries().contains(u"IN_DAYS.TXT"_s));
+}
+
+TEST_F(SaveData, SettingsWithoutTheWriteRowsReportAndWriteNothing) {
+  WriteLines(u"RDX508_INIT.TXT"_s, {u"1,3,RDX508 設定"_s, u"01,001,,,\\DAYS.TXT"_s});
+  const QStringList before = FolderEntries();
+  SaveDataFiles(clb, ReadSettings(), series, range);
+  EXPECT_EQ(FolderEntries(), before);
+  ASSERT_EQ(host.errors.size(), 2u);
+  EXPECT_EQ(host.errors[0].title, u"市況ノート");
+  EXPECT_EQ(host.errors[0].text,
+            u"設定ファイルに INI(1, 2, x) がありません。日付ファイルは保存されませんでした。");
+  EXPECT_EQ(host.errors[1].title, u"市況ノート");
+  EXPECT_TRUE(host.errors[1].text.contains(u"INI(1, 4, x)"));
+}
+
+TEST_F(SaveData, MissingColourRowStillWritesTheDayFile) {
+  WriteLines(u"RDX508_INIT.TXT"_s,
+             {u"1,3,x"_s, u"01,001,,,\\D.TXT"_s, u"01,002,,,\\D.TXT"_s, u"01,003,,,\\C.TXT"_s});
+  SaveDataFiles(clb, ReadSettings(), series, range);
+  ASSERT_EQ(host.errors.size(), 1u);
+  EXPECT_TRUE(host.errors[0].text.contains(u"INI(1, 4, x)"));
+  ExpectFileHolds(u"D.TXT"_s, DayFileText(clb, series, host.clock));
+  EXPECT_EQ(FolderEntries(), (QStringList{u"D.TXT"_s, u"RDX508_INIT.TXT"_s}));
+}
+
+TEST_F(SaveData, AnUnwritableDayFileDoesNotStopTheColourFile) {
+  WriteLines(u"RDX508_INIT.TXT"_s, {u"1,3,x"_s, u"01,001,,,\\D.TXT"_s, u"01,002,,,\\NO_FOLDER\\D.TXT"_s,
+                                    u"01,003,,,\\C.TXT"_s, u"01,004,,,\\C.TXT"_s});
+  SaveDataFiles(clb, ReadSettings(), series, range);
+  ASSERT_EQ(host.errors.size(), 1u);
+  EXPECT_TRUE(host.errors[0].title.startsWith(u"CLB_C1"));
+  ExpectFileHolds(u"C.TXT"_s, ColorFileText(range, host.clock));
+}
+
+TEST_F(SaveData, ARowWithoutAFileNameFailsInTheWriterAndKeepsTheFolder) {
+  WriteLines(u"RDX508_INIT.TXT"_s, {u"1,3,x"_s, u"01,001,,,\\D.TXT"_s, u"01,002,,,"_s, u"01,003,,,\\C.TXT"_s,
+                                    u"01,004,,,\\C.TXT"_s});
+  SaveDataFiles(clb, ReadSettings(), series, range);
+  ASSERT_EQ(host.errors.size(), 1u);
+  EXPECT_TRUE(host.errors[0].title.startsWith(u"CLB_C1"));
+  EXPECT_TRUE(QFileInfo(host.folder).isDir());
+  EXPECT_EQ(FolderEntries(), (QStringList{u"C.TXT"_s, u"RDX508_INIT.TXT"_s}));
+}
+
+TEST_F(SaveData, EachFileTakesItsOwnTime) {
+  class TickingHost : public testing::FakeHost {
+   public:
+    QDateTime now() const override { return clock.addSecs(60 * calls++); }
+    mutable int calls = 0;
+  } ticking;
+  ticking.folder = host.folder;
+  CLB_C1 tickingClb(ticking);
+  WriteSettings();
+  Table3 ini;
+  ASSERT_GE(tickingClb.T_Read(PathOf(u"RDX508_INIT.TXT"_s), ini), 1);
+  SaveDataFiles(tickingClb, ini, series, range);
+  EXPECT_TRUE(testing::ReadBytes(PathOf(u"DAYS.TXT"_s)).startsWith("1,5,RDX508_F4 200703150905\r\n"));
+  EXPECT_TRUE(testing::ReadBytes(PathOf(u"COLOR.TXT"_s)).startsWith("1,7,RDX508_F5 200703150906\r\n"));
+}
+
+}  // namespace
+}  // namespace rdx508

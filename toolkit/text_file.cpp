@@ -1,0 +1,100 @@
+#include "toolkit/text_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <cerrno>
+#include <cstring>
+
+namespace rdx508 {
+namespace {
+
+FileFailure OsFailure(int number) {
+  return {number, QString::fromLocal8Bit(std::strerror(number))};
+}
+
+}  // namespace
+
+QString PlatformPath(const QString& path) {
+  QString result = path;
+  result.replace(u'\\', u'/');
+  return result;
+}
+
+std::optional<QByteArray> ReadFileBytes(const QString& path, FileFailure* failure) {
+  const QString name = PlatformPath(path);
+  auto fail = [&](FileFailure reason) -> std::optional<QByteArray> {
+    if (failure) *failure = reason;
+    return std::nullopt;
+  };
+  if (name.isEmpty()) return fail(OsFailure(ENOENT));
+  const QFileInfo info(name);
+  if (!info.exists()) return fail(OsFailure(ENOENT));
+  if (info.isDir()) return fail(OsFailure(EISDIR));
+  if (!info.isFile()) return fail(OsFailure(EINVAL));  // devices and pipes could block forever
+
+  QFile file(name);
+  errno = 0;
+  if (!file.open(QIODevice::ReadOnly)) {
+    const int number = errno != 0 ? errno : static_cast<int>(file.error());
+    return fail({number, file.errorString()});
+  }
+  QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) return fail({static_cast<int>(file.error()), file.errorString()});
+  return bytes;
+}
+
+QString DecodeCp932(QByteArrayView bytes) {
+  // Walk the lead bytes to see whether the text ends inside a double-byte character.
+  bool endsInsideCharacter = false;
+  for (qsizetype i = 0; i < bytes.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(bytes[i]);
+    if ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC)) {
+      if (i + 1 == bytes.size()) endsInsideCharacter = true;
+      ++i;
+    }
+  }
+  QStringDecoder decoder("CP932", QStringDecoder::Flag::Stateless);
+  if (!endsInsideCharacter) return decoder.decode(bytes);
+  // The decoder drops a lone final lead byte; show it like any other undecodable byte.
+  QString text = decoder.decode(bytes.first(bytes.size() - 1));
+  text += QChar(0x1A);
+  return text;
+}
+
+std::optional<QByteArray> EncodeCp932(const QString& text, qsizetype* badPosition) {
+  QStringEncoder encoder("CP932", QStringEncoder::Flag::Stateless);
+  QByteArray bytes = encoder.encode(text);
+  if (!encoder.hasError()) return bytes;
+  if (badPosition) {
+    // Find the first character that does not survive on its own.
+    *badPosition = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+      const qsizetype width = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+      QStringEncoder single("CP932", QStringEncoder::Flag::Stateless);
+      QByteArray part = single.encode(QStringView(text).mid(i, width));
+      if (single.hasError()) {
+        *badPosition = i;
+        break;
+      }
+      i += width - 1;
+    }
+  }
+  return std::nullopt;
+}
+
+void ForEachLine(QStringView text, const std::function<bool(QStringView)>& take) {
+  qsizetype start = 0;
+  const qsizetype size = text.size();
+  while (start < size) {
+    qsizetype end = start;
+    while (end < size && text[end] != u'\r' && text[end] != u'\n')
+      ++end;
+    if (!take(text.mid(start, end - start))) return;
+    if (end < size && text[end] == u'\r' && end + 1 < size && text[end + 1] == u'\n') ++end;
+    start = end + 1;
+  }
+}
+
+}  // namespace rdx508

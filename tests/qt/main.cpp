@@ -1,10 +1,14 @@
-// Test entry for the widget tests: an offscreen QApplication around GoogleTest.
+// Test entry for the widget tests: an offscreen QApplication around GoogleTest, with
+// the program's font substitutions in place.
 #include <gtest/gtest.h>
 #include <QApplication>
+
+#include "ui/qt/fonts.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  rdx508::RegisterFontSubstitutions();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -1,0 +1,17 @@
+#pragma once
+// Mouse clicks and key presses delivered to widgets the way the window system would,
+// without the QtTest library.
+
+#include <QString>
+#include <QWidget>
+
+namespace rdx508::testing {
+
+void MouseClick(QWidget* widget, QPoint at);
+void MouseClick(QWidget* widget);  // at the middle
+void KeyClick(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void KeyClicks(QWidget* widget, const QString& text);  // one key press per character
+// Shows a window, makes it the active one and lets it settle.
+bool ShowActive(QWidget* window);
+
+}  // namespace rdx508::testing

@@ -1,0 +1,110 @@
+#include "open_window.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "ui/qt/cell_label.h"
+#include "ui/qt/colors.h"
+#include "ui/qt/twips.h"
+
+namespace rdx508::testing {
+
+void CopySampleData(const QString& folder) {
+  const QDir data(QStringLiteral(RDX508_DATA_DIR));
+  for (const QString& name : data.entryList(QDir::Files)) {
+    if (!QFile::copy(data.filePath(name), QDir(folder).filePath(name)))
+      throw std::runtime_error("cannot copy sample file " + name.toStdString());
+  }
+}
+
+OpenWindow::OpenWindow() {
+  if (!dir_.isValid()) throw std::runtime_error("no temporary folder");
+  CopySampleData(dir_.path());
+  host.folder = dir_.path();
+  const QString message = ReadStartupFiles(clb, tables);
+  if (!message.isEmpty()) throw std::runtime_error("start-up failed: " + message.toStdString());
+  model = std::make_unique<RDX_F508>(clb, host, tables);
+  window = std::make_unique<MainWindow>(*model, host);
+  model->Form_Load();
+  window->mirror();
+  if (!ShowActive(window.get())) throw std::runtime_error("window not active");
+}
+
+// Settings name paths with "\" as well as "/"; both separate folders.
+QString OpenWindow::dayFileOut() const {
+  return DataFilePath(tables.INI, 2, folder()).replace(u'\\', u'/');
+}
+QString OpenWindow::colorFileOut() const {
+  return DataFilePath(tables.INI, 4, folder()).replace(u'\\', u'/');
+}
+
+QWidget* OpenWindow::widget(const QString& array, int index) const {
+  QWidget* w = window->widgetFor(array, index);
+  if (!w) throw std::runtime_error("no widget for " + array.toStdString());
+  return w;
+}
+
+void OpenWindow::click(const QString& array, int index) {
+  QWidget* target = widget(array, index);
+  const QPoint at = target->mapTo(window.get(), target->rect().center());
+  QWidget* hit = window->childAt(at);
+  ASSERT_EQ(hit, target) << array.toStdString() << "(" << index << ") is covered or hidden";
+  MouseClick(hit);
+}
+
+void OpenWindow::type(const QString& array, const QString& text, int index) {
+  auto* box = qobject_cast<QLineEdit*>(widget(array, index));
+  ASSERT_NE(box, nullptr);
+  box->setFocus();
+  box->selectAll();
+  KeyClick(box, Qt::Key_Backspace);
+  KeyClicks(box, text);
+}
+
+void OpenWindow::key(const QString& array, Qt::Key key, int index) {
+  KeyClick(widget(array, index), key);
+}
+
+QImage OpenWindow::grab() {
+  return window->grab().toImage();
+}
+
+QString OpenWindow::savePng(const QString& name) {
+  const QString path = QStringLiteral(RDX508_BUILD_DIR "/") + name;
+  grab().save(path);
+  return path;
+}
+
+void ExpectMirrored(const OpenWindow& w) {
+  for (const Control& c : w.model->controls()) {
+    const QWidget* widget = w.window->widgetFor(c.array, c.index);
+    ASSERT_NE(widget, nullptr);
+    const std::string name = c.array.toStdString() + "(" + std::to_string(c.index) + ")";
+    EXPECT_EQ(widget->isVisibleTo(w.window.get()), c.visible) << name;
+    EXPECT_EQ(widget->isEnabled(), c.enabled) << name;
+    EXPECT_EQ(widget->toolTip(), c.toolTip) << name;
+    if (c.kind == ControlKind::Line) continue;
+    EXPECT_EQ(widget->geometry(), TwipsRect(c.left, c.top, c.width, c.height)) << name;
+    if (auto* label = qobject_cast<const CellLabel*>(widget)) {
+      EXPECT_EQ(label->text(), c.text) << name;
+      EXPECT_EQ(label->foreColor(), ModelColor(c.foreColor, w.window->palette())) << name;
+      EXPECT_EQ(label->backColor(), ModelColor(c.backColor, w.window->palette())) << name;
+      EXPECT_EQ(label->isOpaque(), c.opaque) << name;
+    } else if (auto* box = qobject_cast<const QLineEdit*>(widget)) {
+      EXPECT_EQ(box->text(), c.text) << name;
+    } else if (auto* button = qobject_cast<const QPushButton*>(widget)) {
+      EXPECT_EQ(button->text(), c.text) << name;
+    }
+  }
+}
+
+QColor PixelOf(const QImage& shot, const QWidget* cell, int dx, int dy) {
+  const qreal ratio = shot.devicePixelRatio();
+  const QPoint p = cell->mapTo(cell->window(), QPoint(dx, dy));
+  return shot.pixelColor(qRound(p.x() * ratio), qRound(p.y() * ratio));
+}
+
+}  // namespace rdx508::testing

@@ -1,0 +1,98 @@
+// The program's whole run with the real host: the start-up notice for each missing
+// file, and the event loop ended by closing the window or by 終了.
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QTimer>
+
+#include "open_window.h"
+#include "ui/qt/run_program.h"
+
+namespace rdx508::testing {
+namespace {
+
+// A real host on a temporary program folder whose boxes are recorded and answered.
+struct Program {
+  QTemporaryDir dir;
+  QtHost host;
+  std::vector<QString> boxes;  // title + ": " + text of every box shown
+  QMessageBox::StandardButton answer = QMessageBox::No;
+  QTimer guard;  // a hung loop fails the test instead of blocking it
+
+  Program() {
+    host.setProgramFolder(dir.path());
+    host.setBoxRunner([this](QMessageBox& box) {
+      boxes.push_back(box.windowTitle() + u": "_s + box.text());
+      return answer;
+    });
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+    guard.start(10000);
+  }
+  QString file(const QString& name) const { return QDir(dir.path()).filePath(name); }
+};
+
+TEST(RunProgram, AMissingFileShowsItsNoticeAndOpensNoWindow) {
+  const struct {
+    const char* removed;  // nullptr: no files at all
+    const char16_t* notice;
+  } cases[] = {{nullptr, u"INIなし"},
+               {"RDX508_DAYS.TXT", u"INI(1, 1, x)なし"},
+               {"RDX508_COLOR.TXT", u"INI(1, 3, x)なし"}};
+  for (const auto& c : cases) {
+    Program p;
+    if (c.removed) {
+      CopySampleData(p.dir.path());
+      ASSERT_TRUE(QFile::remove(p.file(QString::fromLatin1(c.removed))));
+    }
+    bool shown = false;
+    EXPECT_EQ(RunProgram(p.host, [&](MainWindow&) { shown = true; }), 0);
+    EXPECT_FALSE(shown);
+    EXPECT_EQ(p.boxes, std::vector<QString>{u"市況ノート: "_s + QString::fromUtf16(c.notice)});
+  }
+}
+
+// Closing the window asks the save question once; the loop ends either way, and only
+// Yes rewrites the day file.
+TEST(RunProgram, ClosingTheWindowAsksThenEndsTheLoop) {
+  for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+    Program p;
+    CopySampleData(p.dir.path());
+    p.answer = answer;
+    const QByteArray before = ReadBytes(p.file(u"RDX508_DAYS.TXT"_s));
+    MainWindow* seen = nullptr;
+    const int code = RunProgram(p.host, [&](MainWindow& window) {
+      seen = &window;
+      QTimer::singleShot(0, &window, [&window] {
+        window.close();
+        window.close();  // a second close asks nothing more
+      });
+    });
+    EXPECT_EQ(code, 0);
+    ASSERT_NE(seen, nullptr);
+    EXPECT_EQ(p.boxes, std::vector<QString>{u"市況ノート: データ保存しますか？"_s});
+    const QByteArray after = ReadBytes(p.file(u"RDX508_DAYS.TXT"_s));
+    EXPECT_EQ(after == before, answer == QMessageBox::No);
+    if (answer == QMessageBox::Yes) {
+      EXPECT_TRUE(after.startsWith("1,5,RDX508_F4 "));
+    }
+  }
+}
+
+TEST(RunProgram, QuitEndsTheLoopWithoutAQuestion) {
+  Program p;
+  CopySampleData(p.dir.path());
+  bool hidden = false;
+  const int code = RunProgram(p.host, [&](MainWindow& window) {
+    QTimer::singleShot(0, &window, [&] {
+      MouseClick(window.widgetFor(u"終了"_s));
+      hidden = !window.isVisible();
+    });
+  });
+  EXPECT_EQ(code, 0);
+  EXPECT_TRUE(hidden);
+  EXPECT_TRUE(p.boxes.empty());
+}
+
+}  // namespace
+}  // namespace rdx508::testing

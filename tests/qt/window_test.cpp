@@ -1,0 +1,158 @@
+// The main window on the sample data: real clicks on a scroll arrow and a heading, the
+// screenshot, and pixels of banded cells checked against the model's band colours.
+
+#include <gtest/gtest.h>
+#include <QFontMetrics>
+#include <QPushButton>
+
+#include "open_window.h"
+#include "toolkit/numeric.h"
+#include "ui/qt/cell_label.h"
+#include "ui/qt/colors.h"
+
+namespace rdx508::testing {
+namespace {
+
+// The background a banded cell must show, from the model's range table and the band
+// colours held by the legend controls.
+QColor ExpectedBand(OpenWindow& w, int subject, const QString& text) {
+  const std::optional<double> value = ParseNumber(text);
+  if (!value) return {};
+  int band = 6;
+  for (int k = 0; k <= 6; ++k) {
+    if (w.model->Range(subject, k).toNumber() >= *value) {
+      band = k;
+      break;
+    }
+  }
+  const Control& source = band == 6 ? w.model->control(QStringLiteral("色見本"), 7)
+                                    : w.model->control(QStringLiteral("範囲指定"), band);
+  return ModelColor(source.backColor, w.window->palette());
+}
+
+// Checks the painted background of every filled banded cell; returns how many cells.
+int ExpectBandPixels(OpenWindow& w, const QImage& shot) {
+  const QString columns[] = {QStringLiteral("上昇率"), QStringLiteral("上昇率5日平均"),
+                             QStringLiteral("騰落率")};
+  int checked = 0;
+  for (int subject = 0; subject < 3; ++subject) {
+    for (int r = 0; r < 26; ++r) {
+      const Control& cell = w.model->control(columns[subject], r);
+      if (cell.text.isEmpty()) continue;
+      const QColor expected = ExpectedBand(w, subject, cell.text);
+      EXPECT_EQ(PixelOf(shot, w.widget(columns[subject], r), 2, 3), expected)
+          << columns[subject].toStdString() << "(" << r << ") " << cell.text.toStdString();
+      ++checked;
+    }
+  }
+  return checked;
+}
+
+TEST(MainWindow, OpensOnTheSampleDataWithTheLayoutsFrame) {
+  OpenWindow w;
+  EXPECT_EQ(w.window->windowTitle(), QStringLiteral("市況ノート"));
+  EXPECT_EQ(w.window->size(), QSize(888, 549));
+  EXPECT_EQ(w.window->minimumSize(), w.window->maximumSize());
+  ExpectMirrored(w);
+  const QImage shot = w.grab();
+  // An empty spot of the window shows the window background 0x00FFFFFF.
+  EXPECT_EQ(shot.pixelColor(qRound(880 * shot.devicePixelRatio()), qRound(2 * shot.devicePixelRatio())),
+            QColor(Qt::white));
+}
+
+TEST(MainWindow, ScrollAndHeadingClicksRedrawAndTheBandsMatchTheModel) {
+  OpenWindow w;
+  ASSERT_GT(w.model->series().DayCnt, 51) << "the sample data must allow scrolling";
+  const QString topDate = w.model->control(QStringLiteral("日付"), 0).text;
+
+  w.click(QStringLiteral("移動"), 1);  // one day towards the oldest
+  EXPECT_EQ(w.model->GridOffset(), 1);
+  EXPECT_EQ(w.model->control(QStringLiteral("日付"), 0).text, w.model->series().Days[2].Date);
+  EXPECT_NE(w.model->control(QStringLiteral("日付"), 0).text, topDate);
+  EXPECT_TRUE(w.widget(QStringLiteral("移動"), 2)->isVisible());  // now one can scroll back
+
+  w.click(QStringLiteral("見出"), 1);  // switch to the Nikkei average
+  EXPECT_EQ(w.model->IndexMode(), 225);
+  EXPECT_EQ(static_cast<CellLabel*>(w.widget(QStringLiteral("見出"), 1))->text(), QStringLiteral("日経平均"));
+  ExpectMirrored(w);
+
+  const QImage shot = w.grab();
+  ASSERT_TRUE(shot.save(QStringLiteral(RDX508_BUILD_DIR "/rdx508_window.png")));
+  EXPECT_EQ(ExpectBandPixels(w, shot), 78);
+
+  w.click(QStringLiteral("移動"), 2);  // and back
+  EXPECT_EQ(w.model->GridOffset(), 0);
+  EXPECT_EQ(w.model->control(QStringLiteral("日付"), 0).text, topDate);
+  EXPECT_FALSE(w.widget(QStringLiteral("移動"), 2)->isVisible());
+  ExpectMirrored(w);
+  EXPECT_EQ(ExpectBandPixels(w, w.grab()), 78);
+}
+
+// Text and background of opaque cells reach the screen: the weekday column's yellow
+// and a heading's green, read back from the screenshot.
+TEST(MainWindow, OpaqueCellsPaintTheirBackground) {
+  OpenWindow w;
+  const QImage shot = w.grab();
+  const struct {
+    const char16_t* array;
+    int index;
+  } cells[] = {{u"見出", 9}, {u"見出", 1}, {u"見出", 4}, {u"色見本", 6}, {u"色見本", 7}, {u"範囲指定", 0}};
+  for (const auto& cell : cells) {
+    const QString array = QString::fromUtf16(cell.array);
+    const Control& c = w.model->control(array, cell.index);
+    // Away from the text: the lower right corner of a label, the left inside a box's frame.
+    QWidget* widget = w.widget(array, cell.index);
+    const QPoint at = c.kind == ControlKind::TextBox ? QPoint(4, widget->height() / 2)
+                                                     : QPoint(widget->width() - 2, widget->height() - 2);
+    EXPECT_EQ(PixelOf(shot, widget, at.x(), at.y()), ModelColor(c.backColor, w.window->palette()))
+        << array.toStdString() << "(" << cell.index << ")";
+  }
+}
+
+// Overlapping controls stack by z, then by creation order: the two lower scroll arrows
+// overlap, and whichever the model puts higher takes the click.
+TEST(MainWindow, StackingFollowsTheModelsZ) {
+  OpenWindow w;
+  QWidget* first = w.widget(u"移動"_s, 0);
+  QWidget* second = w.widget(u"移動"_s, 1);
+  const QRect overlap = first->geometry().intersected(second->geometry());
+  ASSERT_FALSE(overlap.isEmpty());
+  const int32_t z0 = w.model->control(u"移動"_s, 0).z, z1 = w.model->control(u"移動"_s, 1).z;
+  const struct {
+    int32_t first, second;
+    QWidget* above;
+  } cases[] = {{z1 + 1000, z1, first},   // brought to the front
+               {z1 - 1000, z1, second},  // sent below everything
+               {z1, z1, second},         // a tie: the later created one
+               {z0, z1, z0 > z1 ? first : second}};
+  for (const auto& c : cases) {
+    w.model->control(u"移動"_s, 0).z = c.first;
+    w.model->control(u"移動"_s, 1).z = c.second;
+    w.window->mirror();
+    EXPECT_EQ(w.window->childAt(overlap.center()), c.above) << c.first << " / " << c.second;
+  }
+}
+
+// Every caption fits its cell: the ink of the text is no wider than the widget.
+TEST(MainWindow, EveryCaptionFitsItsCell) {
+  OpenWindow w;
+  auto check = [&] {
+    for (const Control& c : w.model->controls()) {
+      if (!c.visible || c.text.isEmpty() || c.kind == ControlKind::Line) continue;
+      QWidget* widget = w.widget(c.array, c.index);
+      const QFontMetrics metrics(widget->font());
+      const int margin = c.kind == ControlKind::Label ? 0 : 8;  // frames of boxes and buttons
+      EXPECT_LE(metrics.tightBoundingRect(c.text).width() + margin, widget->width())
+          << c.array.toStdString() << "(" << c.index << ") " << c.text.toStdString();
+      EXPECT_LE(metrics.ascent(), widget->height()) << c.array.toStdString() << "(" << c.index << ")";
+    }
+  };
+  check();
+  w.click(QStringLiteral("見出"), 9);  // the add panel shows the panel's captions
+  check();
+  w.click(QStringLiteral("日付"), 2);  // and the delete panel its values
+  check();
+}
+
+}  // namespace
+}  // namespace rdx508::testing

@@ -1,0 +1,62 @@
+#include "ui/qt/cell_label.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace rdx508 {
+
+CellLabel::CellLabel(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent, false);  // transparent cells show what lies below
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void CellLabel::setText(const QString& text) {
+  if (text == text_) return;
+  text_ = text;
+  update();
+}
+
+void CellLabel::setColors(const QColor& fore, const QColor& back) {
+  if (fore == fore_ && back == back_) return;
+  fore_ = fore;
+  back_ = back;
+  update();
+}
+
+void CellLabel::setOpaque(bool opaque) {
+  if (opaque == opaque_) return;
+  opaque_ = opaque;
+  update();
+}
+
+void CellLabel::setAlignment(Qt::Alignment alignment) {
+  if (alignment == alignment_) return;
+  alignment_ = alignment;
+  update();
+}
+
+void CellLabel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (opaque_) painter.fillRect(rect(), back_);
+  if (text_.isEmpty()) return;
+  painter.setFont(font());
+  painter.setPen(isEnabled() ? fore_ : palette().color(QPalette::Disabled, QPalette::WindowText));
+  // Text starts at the top of the cell, as in a classic label; too long a text is clipped.
+  painter.drawText(rect(), int(alignment_ | Qt::AlignTop | Qt::TextSingleLine), text_);
+}
+
+void CellLabel::mousePressEvent(QMouseEvent* event) {
+  pressed_ = event->button() == Qt::LeftButton;
+  event->accept();
+}
+
+// A click is a left press and release inside the cell.
+void CellLabel::mouseReleaseEvent(QMouseEvent* event) {
+  const bool click =
+      pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+  pressed_ = false;
+  event->accept();
+  if (click) Q_EMIT clicked();
+}
+
+}  // namespace rdx508

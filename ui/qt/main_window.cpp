@@ -1,0 +1,290 @@
+#include "ui/qt/main_window.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+#include <algorithm>
+#include <exception>
+
+#include "ui/qt/cell_label.h"
+#include "ui/qt/colors.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/line_widget.h"
+#include "ui/qt/text_box.h"
+#include "ui/qt/twips.h"
+
+namespace rdx508 {
+
+namespace {
+
+const QString kTitle = QStringLiteral("市況ノート");
+constexpr quint32 kWindowBack = 0x00FFFFFF;
+
+// The input boxes of the entry panels: Enter confirms the panel, Escape cancels it.
+bool IsPanelInput(const QString& array) {
+  static const QStringList names = {QStringLiteral("日付修正入力"), QStringLiteral("TOPIX修正入力"),
+                                    QStringLiteral("日経修正入力"), QStringLiteral("上昇数修正入力"),
+                                    QStringLiteral("下落数修正入力")};
+  return names.contains(array);
+}
+
+Qt::Alignment Horizontal(TextAlign align) {
+  switch (align) {
+    case TextAlign::Center:
+      return Qt::AlignHCenter;
+    case TextAlign::Right:
+      return Qt::AlignRight;
+    case TextAlign::Left:
+      break;
+  }
+  return Qt::AlignLeft;
+}
+
+bool SameGeometry(const Control& a, const Control& b) {
+  return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(RDX_F508& model, Host& host, QWidget* parent)
+    : QWidget(parent), model_(model), host_(host) {
+  setWindowTitle(kTitle);
+  setFixedSize(TwipsToPixels(RDX_F508::kClientWidth), TwipsToPixels(RDX_F508::kClientHeight));
+  QPalette windowPalette = palette();
+  windowPalette.setColor(QPalette::Window, ModelColor(kWindowBack, windowPalette));
+  setPalette(windowPalette);
+  setAutoFillBackground(true);
+
+  const std::vector<Control>& controls = model_.controls();
+  items_.reserve(controls.size());
+  for (const Control& control : controls) {
+    Item item;
+    item.widget = createWidget(control);
+    item.shown = control;
+    apply(item, control, true);
+    items_.push_back(item);
+  }
+  std::vector<size_t> all(items_.size());
+  for (size_t i = 0; i < all.size(); ++i)
+    all[i] = i;
+  restack(all);
+  chainTabOrder();
+  followFocus();
+}
+
+QWidget* MainWindow::createWidget(const Control& control) {
+  const QString array = control.array;
+  const int index = control.index;
+  switch (control.kind) {
+    case ControlKind::Label: {
+      auto* label = new CellLabel(this);
+      connect(label, &CellLabel::clicked, this,
+              [this, array, index] { forward([&] { model_.click(array, index); }); });
+      return label;
+    }
+    case ControlKind::TextBox: {
+      auto* box = new TextBox(this);
+      // Every box takes digits, signs and dates: typing goes past the input method, so
+      // that no full-width digit ends up read as no number.
+      box->setAttribute(Qt::WA_InputMethodEnabled, false);
+      box->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhPreferLatin);
+      // textEdited fires for the user's typing only, so mirroring a text back never loops.
+      connect(box, &QLineEdit::textEdited, this, [this, array, index](const QString& text) {
+        forward([&] { model_.setText(array, index, text); });
+      });
+      if (IsPanelInput(array)) {
+        connect(box, &TextBox::enterPressed, this,
+                [this] { forward([&] { model_.click(QStringLiteral("する")); }); });
+        connect(box, &TextBox::escapePressed, this,
+                [this] { forward([&] { model_.click(QStringLiteral("しない")); }); });
+      }
+      return box;
+    }
+    case ControlKind::Button: {
+      auto* button = new QPushButton(this);
+      button->setAutoDefault(false);
+      connect(button, &QPushButton::clicked, this,
+              [this, array, index] { forward([&] { model_.click(array, index); }); });
+      return button;
+    }
+    case ControlKind::Line:
+      break;
+  }
+  return new LineWidget(this);
+}
+
+void MainWindow::apply(Item& item, const Control& c, bool initial) {
+  Control& shown = item.shown;
+  QWidget* widget = item.widget;
+  switch (c.kind) {
+    case ControlKind::Label:
+      applyLabel(item, c, initial);
+      break;
+    case ControlKind::TextBox:
+      applyTextBox(item, c, initial);
+      break;
+    case ControlKind::Line:
+      applyLine(item, c, initial);
+      break;
+    case ControlKind::Button: {
+      auto* button = static_cast<QPushButton*>(widget);
+      if (initial || c.text != shown.text) button->setText(c.text);
+      if (initial || c.font != shown.font) button->setFont(LayoutFont(c.font));
+      break;
+    }
+  }
+  if (c.kind != ControlKind::Line && (initial || !SameGeometry(c, shown)))
+    widget->setGeometry(TwipsRect(c.left, c.top, c.width, c.height));
+  if (initial || c.toolTip != shown.toolTip) widget->setToolTip(c.toolTip);
+  if (initial || c.enabled != shown.enabled) widget->setEnabled(c.enabled);
+  if (initial || c.visible != shown.visible) widget->setVisible(c.visible);
+  shown = c;
+}
+
+void MainWindow::applyLabel(Item& item, const Control& c, bool initial) {
+  auto* label = static_cast<CellLabel*>(item.widget);
+  const Control& shown = item.shown;
+  if (initial || c.text != shown.text) label->setText(c.text);
+  if (initial || c.foreColor != shown.foreColor || c.backColor != shown.backColor)
+    label->setColors(ModelColor(c.foreColor, palette()), ModelColor(c.backColor, palette()));
+  if (initial || c.opaque != shown.opaque) label->setOpaque(c.opaque);
+  if (initial || c.align != shown.align) label->setAlignment(Horizontal(c.align));
+  if (initial || c.font != shown.font) label->setFont(LayoutFont(c.font));
+}
+
+void MainWindow::applyTextBox(Item& item, const Control& c, bool initial) {
+  auto* box = static_cast<TextBox*>(item.widget);
+  const Control& shown = item.shown;
+  // Compared with the box itself: what the user typed is already there, and setting it
+  // again would move the cursor.
+  if (box->text() != c.text) box->setText(c.text);
+  if (initial || c.foreColor != shown.foreColor || c.backColor != shown.backColor) {
+    QPalette boxPalette = box->palette();
+    boxPalette.setColor(QPalette::Base, ModelColor(c.backColor, palette()));
+    boxPalette.setColor(QPalette::Text, ModelColor(c.foreColor, palette()));
+    box->setPalette(boxPalette);
+  }
+  if (initial || c.align != shown.align) box->setAlignment(Horizontal(c.align) | Qt::AlignVCenter);
+  if (initial || c.font != shown.font) box->setFont(LayoutFont(c.font));
+}
+
+void MainWindow::applyLine(Item& item, const Control& c, bool initial) {
+  auto* line = static_cast<LineWidget*>(item.widget);
+  const Control& shown = item.shown;
+  if (initial || c.foreColor != shown.foreColor) line->setColor(ModelColor(c.foreColor, palette()));
+  if (initial || c.lineStyle != shown.lineStyle) line->setDotted(c.lineStyle == LineStyle::Dotted);
+  if (initial || !SameGeometry(c, shown)) {
+    // The box spanned by the two end points, at least one pixel each way.
+    QRect r = TwipsRect(std::min(c.left, c.left + c.width), std::min(c.top, c.top + c.height),
+                        std::abs(c.width), std::abs(c.height));
+    r.setWidth(std::max(r.width(), 1));
+    r.setHeight(std::max(r.height(), 1));
+    line->setGeometry(r);
+    line->setRising((c.width < 0) != (c.height < 0));
+  }
+}
+
+void MainWindow::mirror() {
+  const std::vector<Control>& controls = model_.controls();
+  std::vector<size_t> raised;
+  bool tabChanged = false;
+  for (size_t i = 0; i < items_.size() && i < controls.size(); ++i) {
+    Item& item = items_[i];
+    const Control& c = controls[i];
+    if (c.z != item.shown.z) raised.push_back(i);
+    if (c.tabIndex != item.shown.tabIndex) tabChanged = true;
+    apply(item, c, false);
+  }
+  if (!raised.empty()) restack(raised);
+  if (tabChanged) chainTabOrder();
+  followFocus();
+}
+
+// Widgets later in Qt's sibling list are drawn above earlier ones; the stacking order
+// is z, then creation order. Raising just the changed widgets is enough when they all
+// belong above the rest (the usual "bring to front"); otherwise every widget is raised
+// in stacking order.
+void MainWindow::restack(const std::vector<size_t>& changed) {
+  auto below = [this](size_t a, size_t b) {
+    const int32_t za = items_[a].shown.z, zb = items_[b].shown.z;
+    return za != zb ? za < zb : a < b;
+  };
+  std::vector<size_t> order = changed;
+  std::sort(order.begin(), order.end(), below);
+  std::vector<bool> isChanged(items_.size(), false);
+  for (size_t i : order)
+    isChanged[i] = true;
+  for (size_t i = 0; i < items_.size(); ++i) {
+    if (!isChanged[i] && below(order.front(), i)) {
+      order.resize(items_.size());
+      for (size_t k = 0; k < order.size(); ++k)
+        order[k] = k;
+      std::sort(order.begin(), order.end(), below);
+      break;
+    }
+  }
+  for (size_t i : order)
+    items_[i].widget->raise();
+}
+
+void MainWindow::chainTabOrder() {
+  std::vector<size_t> order;
+  for (size_t i = 0; i < items_.size(); ++i) {
+    const Control& c = items_[i].shown;
+    if (c.kind == ControlKind::TextBox || c.kind == ControlKind::Button) {
+      items_[i].widget->setFocusPolicy(c.tabIndex >= 0 ? Qt::StrongFocus : Qt::ClickFocus);
+      if (c.tabIndex >= 0) order.push_back(i);
+    }
+  }
+  std::stable_sort(order.begin(), order.end(), [this](size_t a, size_t b) {
+    return items_[a].shown.tabIndex < items_[b].shown.tabIndex;
+  });
+  for (size_t k = 1; k < order.size(); ++k)
+    setTabOrder(items_[order[k - 1]].widget, items_[order[k]].widget);
+}
+
+void MainWindow::followFocus() {
+  if (model_.focusSerial() == focusSerial_) return;
+  focusSerial_ = model_.focusSerial();
+  const Control* focus = model_.focusControl();
+  const std::vector<Control>& controls = model_.controls();
+  if (!focus || controls.empty() || focus < controls.data() || focus >= controls.data() + controls.size())
+    return;
+  const size_t i = size_t(focus - controls.data());
+  if (i < items_.size()) items_[i].widget->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* MainWindow::widgetFor(const QString& array, int index) const {
+  try {
+    const Control& c = model_.control(array, index);
+    const std::vector<Control>& controls = model_.controls();
+    const size_t i = size_t(&c - controls.data());
+    return i < items_.size() ? items_[i].widget : nullptr;
+  } catch (const std::out_of_range&) {
+    return nullptr;
+  }
+}
+
+void MainWindow::forward(const std::function<void()>& event) {
+  try {
+    event();
+  } catch (const std::exception& e) {
+    host_.errorBox(kTitle, QString::fromUtf8(e.what()));
+  }
+  mirror();
+}
+
+void MainWindow::programEnded() {
+  ended_ = true;
+  hide();
+}
+
+// Closing asks the model (its save question, then the end); it cannot be cancelled.
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!ended_) {
+    ended_ = true;
+    forward([&] { model_.Form_Unload(); });
+  }
+  event->accept();
+}
+
+}  // namespace rdx508

@@ -1,0 +1,57 @@
+#pragma once
+// MainWindow: the Qt view of the main window 市況ノート. It creates one widget per control
+// of the model, mirrors the model after every event (only what changed) and forwards
+// clicks, typing and the window's closing to the model. It holds no behaviour itself.
+
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "toolkit/host.h"
+#include "ui/control.h"
+#include "ui/rdx_f508.h"
+
+namespace rdx508 {
+
+class MainWindow : public QWidget {
+  Q_OBJECT
+ public:
+  MainWindow(RDX_F508& model, Host& host, QWidget* parent = nullptr);
+
+  // Brings every widget up to the model's controls and follows a focus move.
+  void mirror();
+  // The widget of a control; nullptr when the model has no such control.
+  QWidget* widgetFor(const QString& array, int index = -1) const;
+
+ public Q_SLOTS:
+  // The program is ending: hide the window; a later close asks nothing.
+  void programEnded();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  struct Item {
+    QWidget* widget = nullptr;
+    Control shown;  // the control's state as last mirrored
+  };
+
+  QWidget* createWidget(const Control& control);
+  void apply(Item& item, const Control& control, bool initial);
+  void applyLabel(Item& item, const Control& control, bool initial);
+  void applyTextBox(Item& item, const Control& control, bool initial);
+  void applyLine(Item& item, const Control& control, bool initial);
+  void restack(const std::vector<size_t>& changed);
+  void chainTabOrder();
+  void followFocus();
+  // Runs one event of the model and mirrors the result; a failure becomes a message.
+  void forward(const std::function<void()>& event);
+
+  RDX_F508& model_;
+  Host& host_;
+  std::vector<Item> items_;
+  quint64 focusSerial_ = 0;
+  bool ended_ = false;
+};
+
+}  // namespace rdx508

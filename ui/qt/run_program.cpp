@@ -1,0 +1,38 @@
+#include "ui/qt/run_program.h"
+
+#include <QApplication>
+#include <exception>
+
+#include "app/startup.h"
+#include "toolkit/clb_c1.h"
+#include "ui/rdx_f508.h"
+
+namespace rdx508 {
+
+int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown) {
+  CLB_C1 clb(host);
+  StartupTables tables;
+  const QString message = ReadStartupFiles(clb, tables);
+  if (!message.isEmpty()) {
+    host.startupNotice(message);  // closing the notice ends the program
+    return 0;
+  }
+
+  RDX_F508 model(clb, host, tables);
+  MainWindow window(model, host);
+  QObject::connect(&host, &QtHost::ended, &window, &MainWindow::programEnded);
+  try {
+    model.Form_Load();
+  } catch (const std::exception& e) {
+    // A window that did not load fully must not be saved over the files: say why and end.
+    host.errorBox(QStringLiteral("市況ノート"), QString::fromUtf8(e.what()));
+    return 1;
+  }
+  window.mirror();
+  if (host.hasEnded()) return 0;  // the load itself ended the program
+  window.show();
+  if (shown) shown(window);
+  return QApplication::exec();
+}
+
+}  // namespace rdx508

@@ -5,7 +5,9 @@
 
 #include <QHash>
 #include <QString>
+#include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 #include "app/day_series.h"
@@ -44,7 +46,97 @@ class RDX_F508 {
   static constexpr int32_t kClientWidth = 13320;
   static constexpr int32_t kClientHeight = 8235;
 
+  // Grid columns in left-to-right order; cells 0-25 of a column are the day rows, 26 the
+  // forecast row.
+  enum Column {
+    kColSeq,
+    kColDate,
+    kColIndex,
+    kColChange,
+    kColAvg5,
+    kColAvg25,
+    kColDiverge,
+    kColUp,
+    kColDown,
+    kColUpRatio,
+    kColUpRatio5,
+    kColAdRatio,
+    kColumnCount
+  };
+  static constexpr int kForecastRow = 26;             // cell index of the forecast row in every column
+  static constexpr int kGridRows = 26;                // day rows shown
+  static constexpr quint32 kWindowBack = 0x00FFFFFF;  // the window's own background
+
  private:
+  // Entry-panel controls in the order panel_ holds them.
+  enum PanelControl {
+    kPanModify,  // 修正
+    kPanDelete,  // 削除
+    kPanYes,     // する
+    kPanNo,      // しない
+    kPanDate,    // 日付修正 and the four read-only value labels
+    kPanFirst,
+    kPanSecond,
+    kPanUp,
+    kPanDown,
+    kPanDateIn,  // 日付修正入力 and the four input boxes
+    kPanFirstIn,
+    kPanSecondIn,
+    kPanUpIn,
+    kPanDownIn,
+    kPanelCount
+  };
+  static constexpr quint32 kArrowUpIdle = 0x00C0C0FF, kArrowDownIdle = 0x00FFC0C0;
+
+  // Layout (main_window_layout.cpp).
+  int AddControl(Control c);
+  void BuildLayout();
+
+  // Control helpers.
+  Control& Cell(int column, int row) { return controls_[columnBase_[column] + row]; }
+  Control& Panel(int which) { return controls_[panel_[which]]; }
+  Control& Limit(int k) { return controls_[limit_[k]]; }
+  Control& Heading(int index) { return controls_[heading_[index]]; }
+  void SetFocus(const Control& c);
+  void BringToFront(Control& c);
+  void SetLimitText(int k, const QString& text);  // a 範囲指定 box's text, with its change handling
+
+  // Scrolling and refresh (grid_refresh.cpp).
+  void Scroll(int step);
+  void FillRow(int row, int32_t position);
+  void ClearRow(int row);
+  void TrendPass();
+  void HidePanel();
+
+  // Colour ranges (colour_ranges.cpp).
+  int CurrentSubject() const;  // -1 when the caption names no subject
+  void SelectSubject(int subject);
+  void ApplyLimits();
+  void PrepareBandLimits();
+  void ColourCell(Control& cell, int subject);
+
+  // Forecast row (forecast_row.cpp).
+  bool StepWord(int32_t direction);
+  void RepeatLastStep();
+
+  // Entry panels and editing (entry_panels.cpp, editing.cpp).
+  void OpenAddPanel();
+  void OpenModifyPanel(int row);
+  void OpenDeletePanel(int row);
+  void ChainPanel(std::initializer_list<int> members, int32_t left, int32_t top);
+  bool CommitPanel();
+  void DeleteDay();
+  void Confirm();
+  void Cancel();
+
+  // 営業日変換, with a date the calendar cannot handle giving "" instead of an error.
+  QString BusinessDay(const QString& date, int32_t days);
+
+  // Values of a day as the grid shows them in the current index mode.
+  double IndexValue(int32_t position) const;
+  const WinSum& SumsAt(int32_t position) const;
+  const DayInd& IndsAt(int32_t position) const;
+
   CLB_C1& clb_;
   Host& host_;
   const StartupTables& tables_;
@@ -52,7 +144,24 @@ class RDX_F508 {
   QHash<QString, int> byName_;  // "array#index" -> position in controls_
   const Control* focus_ = nullptr;
   quint64 focusSerial_ = 0;
-  // The rest of the window's state lives below (day series, offsets, range table, ...).
+  int32_t topZ_ = 0;  // the highest z handed out so far
+
+  // Positions in controls_ resolved once by the layout.
+  std::array<int, kColumnCount> columnBase_{};
+  int moveBase_ = 0, arrowBase_ = 0, subjectTitle_ = 0;
+  int saveButton_ = 0, quitButton_ = 0;
+  std::array<int, 12> heading_{};
+  std::array<int, 6> limit_{};
+  std::array<int, 8> legend_{};
+  std::array<int, kPanelCount> panel_{};
+
+  DaySeries series_;
+  Table2 range_{Table2::Bounds{2, 6}};
+  Table2 bandLimits_{Table2::Bounds{2, 6}};  // range_ as numbers, for the band lookup
+  int32_t gridOffset_ = 0;
+  int32_t indexMode_ = 0;
+  int32_t editRow_ = -1;
+  double forecastRatio_ = 0;
 };
 
 }  // namespace rdx508

@@ -1,18 +1,12 @@
 #include "input.h"
 
 #include <QApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
+#include <QTest>
 
 namespace rdx508::testing {
 
 void MouseClick(QWidget* widget, QPoint at) {
-  const QPointF local(at), global(widget->mapToGlobal(at));
-  QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(widget, &press);
-  QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
-                      Qt::NoModifier);
-  QApplication::sendEvent(widget, &release);
+  QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at);
   QApplication::processEvents();
 }
 
@@ -20,26 +14,13 @@ void MouseClick(QWidget* widget) {
   MouseClick(widget, widget->rect().center());
 }
 
-namespace {
-void SendKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
-  QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-  QApplication::sendEvent(widget, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
-  QApplication::sendEvent(widget, &release);
-}
-}  // namespace
-
 void KeyClick(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers) {
-  QString text;
-  if (key == Qt::Key_Return || key == Qt::Key_Enter) text = QStringLiteral("\r");
-  if (key == Qt::Key_Escape) text = QString(QChar(0x1B));
-  SendKey(widget, key, modifiers, text);
+  QTest::keyClick(widget, key, modifiers);
   QApplication::processEvents();
 }
 
 void KeyClicks(QWidget* widget, const QString& text) {
-  for (const QChar ch : text)
-    SendKey(widget, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+  QTest::keyClicks(widget, text);
   QApplication::processEvents();
 }
 
@@ -47,9 +28,7 @@ bool ShowActive(QWidget* window) {
   window->show();
   QApplication::setActiveWindow(window);
   window->activateWindow();
-  for (int i = 0; i < 50 && !window->isActiveWindow(); ++i)
-    QApplication::processEvents();
-  return window->isVisible() && window->isActiveWindow();
+  return QTest::qWaitForWindowActive(window, 2000) && window->isVisible();
 }
 
 }  // namespace rdx508::testing

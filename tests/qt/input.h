@@ -1,6 +1,6 @@
 #pragma once
-// Mouse clicks and key presses delivered to widgets the way the window system would,
-// without the QtTest library.
+// Mouse clicks and key presses delivered to widgets through QtTest, the way a user
+// gives them.
 
 #include <QString>
 #include <QWidget>

@@ -1,0 +1,74 @@
+// The design-time layout: every array with its indexes, sample placements, tab order.
+
+#include "form_fixture.h"
+
+namespace rdx508::testing {
+namespace {
+
+using LayoutTest = FormTest;
+
+TEST_F(LayoutTest, ArraysPlacementsAndTabOrder) {
+  form = std::make_unique<RDX_F508>(clb, host, tables);
+  const std::vector<std::pair<QString, int>> arrays = {
+      {u"見出"_s, 12},   {u"連番"_s, 27},       {u"日付"_s, 27},        {u"TOPIX"_s, 27},
+      {u"騰落幅"_s, 27}, {u"TP_5日平均"_s, 27}, {u"TP_25日平均"_s, 27}, {u"乖離率"_s, 27},
+      {u"上昇数"_s, 27}, {u"下落数"_s, 27},     {u"上昇率"_s, 27},      {u"上昇率5日平均"_s, 27},
+      {u"騰落率"_s, 27}, {u"上下"_s, 2},        {u"移動"_s, 4},         {u"Line1"_s, 7},
+      {u"Line2"_s, 20},  {u"色見本題名"_s, 1},  {u"範囲指定"_s, 6},     {u"色見本"_s, 8}};
+  size_t total = 0;
+  for (const auto& [name, count] : arrays) {
+    for (int i = 0; i < count; ++i)
+      EXPECT_EQ(C(name, i).index, i) << name.toStdString();
+    EXPECT_THROW(C(name, count), std::out_of_range);
+    total += count;
+  }
+  EXPECT_EQ(form->controls().size(), total + 16);  // plus 14 panel controls and 2 buttons
+  EXPECT_THROW(C(u"無い"_s), std::out_of_range);
+
+  struct Box {
+    QString array;
+    int index;
+    int32_t left, top, width, height;
+  };
+  for (const Box& b : std::vector<Box>{{u"上昇率"_s, 4, 10080, 1680, 855, 225},
+                                       {u"上昇率"_s, 5, 10080, 2040, 855, 225},
+                                       {u"TOPIX"_s, 25, 2040, 7320, 1215, 225},
+                                       {u"連番"_s, 26, 360, 345, 495, 240},
+                                       {u"乖離率"_s, 26, 7200, 360, 855, 225},
+                                       {u"見出"_s, 3, 5520, 60, 1455, 225},
+                                       {u"Line1"_s, 6, 360, 600, 12840, 0},
+                                       {u"Line2"_s, 19, 960, 6915, 12000, 0},
+                                       {u"色見本"_s, 7, 7560, 7800, 495, 270},
+                                       {u"下落数修正入力"_s, -1, 10800, 8520, 1095, 285}}) {
+    const Control& c = C(b.array, b.index);
+    EXPECT_EQ((std::array{c.left, c.top, c.width, c.height}), (std::array{b.left, b.top, b.width, b.height}))
+        << b.array.toStdString() << b.index;
+  }
+  EXPECT_EQ(Text(u"連番"_s, 25), u"２６"_s);
+  EXPECT_EQ(C(u"連番"_s, 20).toolTip, u"クリックで修正削除可"_s);
+  EXPECT_EQ(Text(u"見出"_s, 9), u"曜　日"_s);
+  EXPECT_EQ(Text(u"終了"_s), u"終　了"_s);
+  EXPECT_EQ(C(u"Line2"_s, 0).lineStyle, LineStyle::Dotted);
+  EXPECT_FALSE(C(u"上昇数"_s, 3).opaque);
+
+  std::map<int32_t, QString> tabs;
+  for (const Control& c : form->controls())
+    if (c.tabIndex >= 0) tabs[c.tabIndex] = c.array + QString::number(c.index);
+  const std::map<int32_t, QString> expected = {{0, u"終了-1"_s},
+                                               {1, u"データ保存-1"_s},
+                                               {10, u"日付修正入力-1"_s},
+                                               {11, u"TOPIX修正入力-1"_s},
+                                               {12, u"日経修正入力-1"_s},
+                                               {20, u"上昇数修正入力-1"_s},
+                                               {30, u"下落数修正入力-1"_s},
+                                               {321, u"範囲指定0"_s},
+                                               {322, u"範囲指定1"_s},
+                                               {323, u"範囲指定2"_s},
+                                               {324, u"範囲指定3"_s},
+                                               {325, u"範囲指定4"_s},
+                                               {326, u"範囲指定5"_s}};
+  EXPECT_EQ(tabs, expected);
+}
+
+}  // namespace
+}  // namespace rdx508::testing

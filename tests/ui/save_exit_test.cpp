@@ -1,0 +1,56 @@
+// Saving from the window and leaving it: the save caption, the close question and 終了.
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "form_fixture.h"
+
+namespace rdx508::testing {
+namespace {
+
+class SaveExitTest : public FormTest {
+ protected:
+  QTemporaryDir dir;
+  QString dayPath = dir.filePath(u"days.txt"_s), colorPath = dir.filePath(u"color.txt"_s);
+
+  void SetUp() override {
+    tables.INI.redim({3, 4, 1});
+    tables.INI(0, 1, 0) = Value(u"4"_s);
+    tables.INI(2, 2, 1) = Value(dayPath);
+    tables.INI(2, 4, 1) = Value(colorPath);
+    Load(UniformDays(3));
+  }
+};
+
+TEST_F(SaveExitTest, SaveButtonWritesBothFilesAndShowsTheTime) {
+  form->click(u"見出"_s, 9);
+  form->click(u"データ保存"_s);  // disabled while a panel is open
+  EXPECT_FALSE(QFile::exists(dayPath));
+  form->click(u"しない"_s);
+  form->click(u"データ保存"_s);
+  EXPECT_EQ(Text(u"データ保存"_s), u"保存(09:05)"_s);
+  EXPECT_TRUE(FromCp932(ReadBytes(dayPath)).contains(u"01,001,07/03/14,1000.00,600,400,17000.00\r\n"_s));
+  EXPECT_TRUE(FromCp932(ReadBytes(colorPath)).contains(u"01,000,20,45,50,55,60,80,,\r\n"_s));
+  EXPECT_EQ(host.ends, 0);
+}
+
+TEST_F(SaveExitTest, CloseAsksAndSavesOnlyOnYes) {
+  for (const bool yes : {false, true}) {
+    host.answer = yes;
+    form->Form_Unload();
+    EXPECT_EQ(QFile::exists(dayPath), yes);
+    EXPECT_EQ(QFile::exists(colorPath), yes);
+  }
+  EXPECT_EQ(host.questions, (std::vector<QString>(2, u"データ保存しますか？"_s)));
+  EXPECT_EQ(host.ends, 2);
+}
+
+TEST_F(SaveExitTest, QuitEndsAtOnceWithoutAQuestion) {
+  form->click(u"終了"_s);
+  EXPECT_TRUE(host.questions.empty());
+  EXPECT_FALSE(QFile::exists(dayPath));
+  EXPECT_EQ(host.ends, 1);
+}
+
+}  // namespace
+}  // namespace rdx508::testing

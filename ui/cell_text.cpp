@@ -1,0 +1,21 @@
+// Writing numbers into cells and reading them back.
+
+#include "ui/cell_text.h"
+
+#include <cmath>
+
+#include "toolkit/numeric.h"
+
+namespace rdx508 {
+
+QString CellText(CLB_C1& clb, const Value& value, int32_t decimals) {
+  if (value.isNumber() && !std::isfinite(value.toNumber())) return {};
+  int32_t color = 0;
+  return clb.Fmat(value, color, decimals);
+}
+
+double ShownNumber(QStringView text) {
+  return ParseNumber(text).value_or(0);
+}
+
+}  // namespace rdx508

@@ -1,0 +1,22 @@
+#pragma once
+// Writing numbers into cells and reading them back: the grid shows numbers through Fmat
+// and several rules compute with what a cell shows.
+
+#include <QString>
+#include <QStringView>
+#include <cstdint>
+
+#include "toolkit/clb_c1.h"
+#include "toolkit/value.h"
+
+namespace rdx508 {
+
+// Fmat's text for a value with `decimals` decimals, ignoring the colour Fmat reports.
+// A value that is not finite (an overflow in a projection) shows as an empty cell.
+QString CellText(CLB_C1& clb, const Value& value, int32_t decimals);
+
+// The number a cell shows: its text read with the program's one numeric rule, 0 when
+// the text is empty or not numeric.
+double ShownNumber(QStringView text);
+
+}  // namespace rdx508

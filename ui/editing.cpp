@@ -1,0 +1,137 @@
+// Committing or cancelling an entry panel: adding a day at its place in date order,
+// modifying a day's values, deleting a day.
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include "toolkit/clb_error.h"
+#include "toolkit/numeric.h"
+#include "ui/rdx_f508.h"
+
+namespace rdx508 {
+
+namespace {
+
+constexpr quint32 kRefused = 0x000000C0;
+
+// An input box's number: its text when numeric, otherwise 0.
+double BoxValue(const Control& box) {
+  return ParseNumber(box.text).value_or(0.0);
+}
+
+// An issue count from an input box, rounded half to even; nullopt when it does not fit
+// a 32-bit integer.
+std::optional<int32_t> BoxCount(const Control& box) {
+  const double rounded = std::nearbyint(BoxValue(box));  // the default rounding is to even
+  if (!(rounded >= std::numeric_limits<int32_t>::min() && rounded <= std::numeric_limits<int32_t>::max()))
+    return std::nullopt;
+  return int32_t(rounded);
+}
+
+}  // namespace
+
+void RDX_F508::Confirm() {
+  if (Panel(kPanModify).visible) {
+    if (CommitPanel()) SetFocus(controls_[quitButton_]);
+  } else if (Panel(kPanDelete).visible) {
+    DeleteDay();
+    SetFocus(controls_[quitButton_]);
+  }
+  // No panel open: nothing to confirm.
+}
+
+void RDX_F508::Cancel() {
+  if (!Panel(kPanModify).visible && !Panel(kPanDelete).visible) return;
+  HidePanel();
+  SetFocus(controls_[quitButton_]);
+}
+
+bool RDX_F508::CommitPanel() {
+  Control& dateBox = Panel(kPanDateIn);
+  Control& upBox = Panel(kPanUpIn);
+  Control& downBox = Panel(kPanDownIn);
+  dateBox.foreColor = kSysWindowText;
+  upBox.foreColor = kSysWindowText;
+  downBox.foreColor = kSysWindowText;
+
+  const bool topixMode = indexMode_ == 0;
+  const double first = BoxValue(Panel(kPanFirstIn));
+  const double second = BoxValue(Panel(kPanSecondIn));
+  const double topix = topixMode ? first : second;
+  const double nikkei = topixMode ? second : first;
+
+  int32_t position;
+  if (editRow_ < 0) {
+    QString date;
+    try {
+      date = clb_.日付補正(dateBox.text, 0);
+    } catch (const ClbError&) {
+      date.clear();
+    }
+    if (date.isEmpty()) {  // a text the calendar could not read at all: refuse it
+      dateBox.foreColor = kRefused;
+      SetFocus(dateBox);
+      return false;
+    }
+    dateBox.text = date;
+    position = DaySeries::kMaxDays;
+    for (int32_t p = 1; p <= DaySeries::kMaxDays; ++p) {
+      const QString& stored = series_.Days[p].Date;
+      if (stored == date) {
+        dateBox.foreColor = kRefused;
+        SetFocus(dateBox);
+        return false;
+      }
+      if (stored < date) {  // an empty position is earlier than every date
+        position = p;
+        break;
+      }
+    }
+  } else {
+    position = gridOffset_ + 1 + editRow_;
+    if (position > series_.DayCnt) return false;  // the row no longer holds a day
+  }
+
+  // Issue counts beyond the 32-bit range are refused like a duplicate date.
+  const std::optional<int32_t> up = BoxCount(upBox);
+  const std::optional<int32_t> down = BoxCount(downBox);
+  if (!up || !down) {
+    Control& bad = up ? downBox : upBox;
+    bad.foreColor = kRefused;
+    SetFocus(bad);
+    return false;
+  }
+
+  if (editRow_ < 0) {
+    auto& days = series_.Days;
+    const int32_t last = std::min(series_.DayCnt, DaySeries::kMaxDays - 1);
+    for (int32_t q = last; q >= position; --q)
+      days[q + 1] = days[q];  // a full series drops its oldest
+    if (series_.DayCnt < DaySeries::kMaxDays) ++series_.DayCnt;
+    days[position] = DayRec{dateBox.text, topix, *up, *down, nikkei};
+  } else {
+    DayRec& day = series_.Days[position];
+    day.Topix = topix;
+    day.Nikkei = nikkei;
+    day.Up = *up;
+    day.Down = *down;
+  }
+  series_.ComputeIndicators();
+  RedrawGrid();
+  return true;
+}
+
+void RDX_F508::DeleteDay() {
+  const int32_t p = gridOffset_ + 1 + editRow_;
+  if (editRow_ < 0 || p > series_.DayCnt) return;
+  auto& days = series_.Days;
+  for (int32_t q = p; q < series_.DayCnt; ++q)
+    days[q] = days[q + 1];
+  days[series_.DayCnt] = DayRec{};
+  --series_.DayCnt;
+  series_.ComputeIndicators();
+  RedrawGrid();
+}
+
+}  // namespace rdx508

@@ -1,0 +1,211 @@
+// The grid of 26 day rows: scrolling, the refresh that rewrites every cell, the trend
+// colours, and hiding the entry panel.
+
+#include <QDate>
+#include <cmath>
+
+#include "calendar/date_text.h"
+#include "toolkit/numeric.h"
+#include "ui/cell_text.h"
+#include "ui/rdx_f508.h"
+
+namespace rdx508 {
+
+namespace {
+
+constexpr quint32 kRise = 0x000000C0, kFall = 0x00C00000, kRisingAverage = 0x00C000C0;
+
+struct Weekday {
+  char16_t text;
+  quint32 color;
+};
+
+// Qt counts Monday = 1 ... Sunday = 7.
+constexpr Weekday kWeekdays[8] = {{u'？', 0x000000C0},     {u'月', 0x00C000C0},     {u'火', kSysWindowText},
+                                  {u'水', kSysWindowText}, {u'木', kSysWindowText}, {u'金', 0x00C00000},
+                                  {u'？', 0x00008000},     {u'？', 0x000000C0}};
+
+}  // namespace
+
+double RDX_F508::IndexValue(int32_t position) const {
+  if (position < 0 || position > DaySeries::kMaxDays) return 0;
+  const DayRec& day = series_.Days[position];
+  return indexMode_ == 0 ? day.Topix : day.Nikkei;
+}
+
+const WinSum& RDX_F508::SumsAt(int32_t position) const {
+  static const WinSum kNone;
+  return position >= 0 && position < int32_t(series_.Sums.size()) ? series_.Sums[position] : kNone;
+}
+
+const DayInd& RDX_F508::IndsAt(int32_t position) const {
+  static const DayInd kNone;
+  return position >= 0 && position < int32_t(series_.Inds.size()) ? series_.Inds[position] : kNone;
+}
+
+void RDX_F508::Scroll(int step) {
+  const int32_t limit = series_.DayCnt - 50;
+  switch (step) {
+    case 0:
+      if (!(gridOffset_ + 5 < limit)) return;
+      gridOffset_ += 5;
+      break;
+    case 1:
+      if (!(gridOffset_ + 1 < limit)) return;
+      gridOffset_ += 1;
+      break;
+    case 2:
+      if (gridOffset_ < 1) return;
+      gridOffset_ -= 1;
+      break;
+    case 3:
+      if (gridOffset_ < 5) return;
+      gridOffset_ -= 5;
+      break;
+    default:
+      return;
+  }
+  RedrawGrid();
+}
+
+void RDX_F508::RedrawGrid() {
+  const int32_t limit = series_.DayCnt - 50;
+  controls_[moveBase_ + 0].visible = gridOffset_ + 5 < limit;
+  controls_[moveBase_ + 1].visible = gridOffset_ + 1 < limit;
+  controls_[moveBase_ + 2].visible = gridOffset_ >= 1;
+  controls_[moveBase_ + 3].visible = gridOffset_ >= 5;
+
+  PrepareBandLimits();
+
+  for (int r = 0; r < kGridRows; ++r) {
+    const int32_t p = gridOffset_ + 1 + r;
+    if (p > DaySeries::kMaxDays || series_.Days[p].Date.isEmpty()) {
+      ClearRow(r);
+    } else {
+      FillRow(r, p);
+    }
+  }
+  TrendPass();
+  HidePanel();
+  UpdateForecast(-1, -1);
+}
+
+void RDX_F508::ClearRow(int r) {
+  for (int col = 0; col < kColumnCount; ++col)
+    Cell(col, r).text.clear();
+  for (int col : {kColUpRatio, kColUpRatio5, kColAdRatio}) {
+    Control& cell = Cell(col, r);
+    cell.opaque = false;
+    cell.backColor = Cell(col, kForecastRow).backColor;
+  }
+}
+
+void RDX_F508::FillRow(int r, int32_t p) {
+  const DayRec& day = series_.Days[p];
+  const DayInd& ind = IndsAt(p);
+  const bool topixMode = indexMode_ == 0;
+
+  Control& date = Cell(kColDate, r);
+  date.text = day.Date;
+  date.foreColor = kSysWindowText;
+  date.toolTip = u"東証・日経・騰落数　削除"_s;
+
+  // A date text that names no calendar day (only a hand-edited file holds one) shows
+  // no weekday; the cell keeps its colour.
+  Control& seq = Cell(kColSeq, r);
+  if (const std::optional<QDate> d = DateFromText(date.text)) {
+    const Weekday& w = kWeekdays[d->dayOfWeek()];
+    seq.text = QString(QChar(w.text));
+    seq.foreColor = w.color;
+  } else {
+    seq.text.clear();
+  }
+  seq.toolTip = topixMode ? u"東証・日経・騰落数　修正"_s : u"日経・東証・騰落数　修正"_s;
+
+  const double x = IndexValue(p);
+  const double a5 = topixMode ? ind.Tp5Avg : ind.Nk5Avg;
+  const double a25 = topixMode ? ind.Tp25Avg : ind.Nk25Avg;
+  Control& index = Cell(kColIndex, r);
+  index.text = CellText(clb_, x, 2);
+
+  // The oldest stored day has no previous day: its change is left blank rather than
+  // shown against zero.
+  Control& change = Cell(kColChange, r);
+  if (p + 1 > DaySeries::kMaxDays || series_.Days[p + 1].Date.isEmpty()) {
+    change.text.clear();
+    change.foreColor = kSysWindowText;
+  } else {
+    const double c = x - IndexValue(p + 1);
+    change.text = CellText(clb_, c, 2);
+    if (c >= 0) {
+      change.text.prepend(u'+');
+      change.foreColor = kRise;
+    } else {
+      change.foreColor = kFall;
+    }
+  }
+
+  Cell(kColAvg5, r).text = CellText(clb_, a5, 2);
+  Cell(kColAvg25, r).text = CellText(clb_, a25, 2);
+
+  const double divergence = a25 == 0 ? 0 : x * 1000 / a25 - 1000;
+  Control& div = Cell(kColDiverge, r);
+  if (!(std::fabs(divergence) < 999)) {
+    div.text.clear();
+  } else {
+    div.text = CellText(clb_, divergence, 1);
+    div.foreColor = divergence < 0 ? kFall : kRise;
+  }
+
+  Cell(kColUp, r).text = CellText(clb_, Value(day.Up), 0);
+  Control& down = Cell(kColDown, r);
+  int32_t downColor = int32_t(down.foreColor);
+  down.text = clb_.Fmat(Value(day.Down), downColor, 0);
+  down.foreColor = quint32(downColor);
+
+  Control& upRatio = Cell(kColUpRatio, r);
+  upRatio.text = CellText(clb_, ind.UpRatio, 1);
+  ColourCell(upRatio, 0);
+  Control& upRatio5 = Cell(kColUpRatio5, r);
+  upRatio5.text = CellText(clb_, ind.UpRatio5, 1);
+  ColourCell(upRatio5, 1);
+  Control& adRatio = Cell(kColAdRatio, r);
+  adRatio.text = CellText(clb_, ind.AdRatio, 1);
+  ColourCell(adRatio, 2);
+
+  const double shownX = ShownNumber(index.text);
+  const bool overA5 = shownX > ShownNumber(Cell(kColAvg5, r).text);
+  const bool overA25 = shownX > ShownNumber(Cell(kColAvg25, r).text);
+  index.foreColor = overA5 ? (overA25 ? kRise : 0x00008000) : (overA25 ? 0x00008080 : kFall);
+}
+
+void RDX_F508::TrendPass() {
+  for (int col : {kColIndex, kColChange, kColDiverge, kColAvg5, kColAvg25})
+    Cell(col, kGridRows - 1).foreColor = kSysWindowText;
+  for (int r = 0; r < kGridRows - 1; ++r) {
+    for (int col : {kColAvg5, kColAvg25}) {
+      const QString& now = Cell(col, r).text;
+      const QString& before = Cell(col, r + 1).text;
+      int order;  // -1 smaller, 0 equal, 1 greater
+      if (now.isEmpty() || before.isEmpty()) {
+        order = int(!now.isEmpty()) - int(!before.isEmpty());
+      } else {
+        const double a = ShownNumber(now), b = ShownNumber(before);
+        order = a > b ? 1 : (a < b ? -1 : 0);
+      }
+      Cell(col, r).foreColor = order == 0 ? kSysWindowText : (order > 0 ? kRisingAverage : kFall);
+    }
+  }
+}
+
+void RDX_F508::HidePanel() {
+  for (int i = 0; i < kPanelCount; ++i)
+    Panel(i).visible = false;
+  controls_[saveButton_].enabled = true;
+  Panel(kPanDateIn).foreColor = kSysWindowText;
+  // Issue boxes refused as out of range are marked the same way; clear that too.
+  Panel(kPanUpIn).foreColor = kSysWindowText;
+  Panel(kPanDownIn).foreColor = kSysWindowText;
+}
+
+}  // namespace rdx508

@@ -1,0 +1,134 @@
+// RDX_F508: construction, control lookup, event dispatch, load, saving and exit.
+
+#include "ui/rdx_f508.h"
+
+#include <stdexcept>
+
+#include "app/color_file.h"
+#include "app/day_file.h"
+#include "app/save_data.h"
+
+namespace rdx508 {
+
+RDX_F508::RDX_F508(CLB_C1& clb, Host& host, const StartupTables& tables)
+    : clb_(clb), host_(host), tables_(tables) {
+  BuildLayout();
+}
+
+Control& RDX_F508::control(const QString& array, int index) {
+  const auto it = byName_.constFind(array + u'#' + QString::number(index));
+  if (it == byName_.constEnd())
+    throw std::out_of_range("no control " + array.toStdString() + "(" + std::to_string(index) + ")");
+  return controls_[*it];
+}
+
+const DaySeries& RDX_F508::series() const {
+  return series_;
+}
+int32_t RDX_F508::GridOffset() const {
+  return gridOffset_;
+}
+int32_t RDX_F508::IndexMode() const {
+  return indexMode_;
+}
+int32_t RDX_F508::EditRow() const {
+  return editRow_;
+}
+const Value& RDX_F508::Range(int subject, int band) const {
+  return range_(subject, band);
+}
+
+void RDX_F508::SetFocus(const Control& c) {
+  focus_ = &c;
+  ++focusSerial_;
+}
+
+void RDX_F508::BringToFront(Control& c) {
+  c.z = ++topZ_;
+}
+
+void RDX_F508::Form_Load() {
+  LoadDays(clb_, tables_.DayTbl, series_);
+
+  controls_[arrowBase_].foreColor = kArrowUpIdle;
+  controls_[arrowBase_ + 1].foreColor = kArrowDownIdle;
+  for (int r = 0; r < kGridRows; ++r) {
+    Cell(kColUp, r).foreColor = kSysWindowText;
+    Cell(kColUp, r).opaque = false;
+  }
+
+  range_.redim({2, 6});
+  gridOffset_ = 0;
+  for (int k = 0; k < 4; ++k)
+    controls_[moveBase_ + k].visible = k < 2;
+
+  LoadRanges(tables_.ColorTbl, range_);
+  for (int k = 0; k < 6; ++k)
+    SetLimitText(k, range_(0, k).toText());
+
+  series_.ComputeIndicators();
+  RedrawGrid();
+}
+
+void RDX_F508::SaveData() {
+  SaveDataFiles(clb_, tables_.INI, series_, range_);
+}
+
+void RDX_F508::Form_Unload() {
+  if (host_.askYesNo(u"データ保存しますか？"_s)) SaveData();
+  host_.endProgram();
+}
+
+void RDX_F508::setText(const QString& array, int index, const QString& text) {
+  Control& c = control(array, index);
+  if (c.array == u"範囲指定" && c.index >= 0 && c.index < 6) {
+    SetLimitText(c.index, text);
+  } else {
+    c.text = text;
+  }
+}
+
+void RDX_F508::click(const QString& array, int index) {
+  if (array == u"見出") {
+    if (index == 1) {
+      indexMode_ = indexMode_ == 0 ? 225 : 0;
+      Heading(1).text = indexMode_ == 0 ? u"東証平均"_s : u"日経平均"_s;
+      RedrawGrid();
+    } else if (index >= 6 && index <= 8) {
+      SelectSubject(index - 6);
+    } else if (index == 9) {
+      OpenAddPanel();
+    }
+  } else if (array == u"連番") {
+    if (index == kForecastRow) {
+      RepeatLastStep();
+    } else if (index >= 0 && index < kGridRows && !Cell(kColDate, index).text.isEmpty()) {
+      OpenModifyPanel(index);
+    }
+  } else if (array == u"日付") {
+    if (index >= 0 && index < kGridRows && !Cell(kColDate, index).text.isEmpty()) OpenDeletePanel(index);
+  } else if (array == u"上下") {
+    if (index == 0 || index == 1) {
+      controls_[arrowBase_].foreColor = index == 0 ? 0x000000C0 : kArrowUpIdle;
+      controls_[arrowBase_ + 1].foreColor = index == 1 ? 0x00FF0000 : kArrowDownIdle;
+      UpdateForecast(kForecastRow, index);
+    }
+  } else if (array == u"移動") {
+    if (index >= 0 && index < 4) Scroll(index);
+  } else if (array == u"色見本題名") {
+    ApplyLimits();
+  } else if (array == u"する") {
+    Confirm();
+  } else if (array == u"しない") {
+    Cancel();
+  } else if (array == u"データ保存") {
+    Control& button = controls_[saveButton_];
+    if (!button.enabled) return;  // disabled while an entry panel is open
+    SaveData();
+    button.text = u"保存("_s + host_.now().toString(u"hh:mm"_s) + u')';
+  } else if (array == u"終了") {
+    host_.endProgram();
+  }
+}
+
+}  // namespace rdx508

@@ -193,6 +193,9 @@ void RDX_F508::BuildLayout() {
     c.font = FontKey::A;
     c.backColor = 0x00FFFFFF;
     c.foreColor = kArrows[i].fore;
+    // The five-day arrows at the outer ends overlap their one-day neighbours; they stay
+    // above them so that both glyphs of a pair can be seen.
+    if (i == 0 || i == 3) c.z = 1;
     const int position = AddControl(std::move(c));
     if (i == 0) moveBase_ = position;
   }

@@ -144,7 +144,7 @@ class RDX_F508 {
   QHash<QString, int> byName_;  // "array#index" -> position in controls_
   const Control* focus_ = nullptr;
   quint64 focusSerial_ = 0;
-  int32_t topZ_ = 0;  // the highest z handed out so far
+  int32_t topZ_ = 1;  // the highest z handed out so far (the layout uses 0 and 1)
 
   // Positions in controls_ resolved once by the layout.
   std::array<int, kColumnCount> columnBase_{};

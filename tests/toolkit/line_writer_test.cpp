@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <QDir>
 #include <QFile>
+#include <csignal>
 
 #include "toolkit_fixture.h"
 
@@ -76,6 +78,79 @@ TEST_F(WriteFailureTest, UnencodableCharacterKeepsOldFile) {
 
   EXPECT_EQ(clb.L_Write(file, u"emoji 😀\r\n"_s), -1);  // outside the BMP too
   EXPECT_EQ(ReadBytes(file), old);
+}
+
+// Caps the size of any file this process writes, so that the kernel cuts a write off
+// part-way (EFBIG) as a full disk would; the old limit returns at the end of the scope.
+class FileSizeCap {
+ public:
+  explicit FileSizeCap(rlim_t bytes) {
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);  // the write fails instead of killing us
+    getrlimit(RLIMIT_FSIZE, &old_);
+    rlimit capped = old_;
+    capped.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &capped);
+  }
+  ~FileSizeCap() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, oldHandler_);
+  }
+
+ private:
+  rlimit old_{};
+  void (*oldHandler_)(int) = nullptr;
+};
+
+// A day file of 999 lines, far beyond the cap below.
+QString LongDayText() {
+  QString text = u"1,5,RDX508_F4 200703150905\r\n"_s;
+  for (int row = 0; row < 999; ++row)
+    text += u"01,%1,07/03/15,1634.50,1200,400,17000.00\r\n"_s.arg(row, 3, 10, QChar(u'0'));
+  return text;
+}
+
+TEST_F(WriteFailureTest, WriteCutOffPartWayKeepsOldFileByteForByte) {
+  const QByteArray old = ToCp932(kJapanese);
+  const QString file = writeRaw(u"days.txt"_s, old);
+  const QString text = LongDayText();
+  constexpr rlim_t kCap = 4096;
+  ASSERT_GT(text.size(), 10 * static_cast<qsizetype>(kCap));
+
+  {
+    // The cap really cuts a plain truncating write part-way: that would be a half file.
+    FileSizeCap cap(kCap);
+    QFile plain(path(u"plain.txt"_s));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.write(text.toLatin1());
+    plain.close();
+  }
+  EXPECT_EQ(QFile(path(u"plain.txt"_s)).size(), static_cast<qint64>(kCap));
+  QFile::remove(path(u"plain.txt"_s));
+
+  int32_t result = 0;
+  {
+    FileSizeCap cap(kCap);
+    result = clb.L_Write(file, text);
+  }
+  EXPECT_EQ(result, -1);
+  expectOneBox();
+  EXPECT_EQ(ReadBytes(file), old);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"days.txt"_s});  // no leftovers
+
+  // Nothing stays open or locked: the next write goes through.
+  ASSERT_EQ(clb.L_Write(file, text), 1);
+  EXPECT_EQ(FromCp932(ReadBytes(file)), text);
+}
+
+TEST_F(WriteFailureTest, FailedFirstWriteLeavesNoFile) {
+  const QString file = path(u"new.txt"_s);
+  {
+    FileSizeCap cap(100);
+    EXPECT_EQ(clb.L_Write(file, LongDayText()), -1);
+  }
+  expectOneBox();
+  EXPECT_FALSE(QFile::exists(file));
+  EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }
 
 }  // namespace

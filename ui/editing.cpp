@@ -42,7 +42,6 @@ void RDX_F508::Confirm() {
 }
 
 void RDX_F508::Cancel() {
-  if (!Panel(kPanModify).visible && !Panel(kPanDelete).visible) return;
   HidePanel();
   SetFocus(controls_[quitButton_]);
 }

@@ -35,14 +35,18 @@ void CellLabel::setAlignment(Qt::Alignment alignment) {
   update();
 }
 
+// Text starts at the top of the cell, as in a classic label; too long a text is clipped.
+int CellLabel::textFlags() const {
+  return int(alignment_ | Qt::AlignTop | Qt::TextSingleLine);
+}
+
 void CellLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   if (opaque_) painter.fillRect(rect(), back_);
   if (text_.isEmpty()) return;
   painter.setFont(font());
   painter.setPen(isEnabled() ? fore_ : palette().color(QPalette::Disabled, QPalette::WindowText));
-  // Text starts at the top of the cell, as in a classic label; too long a text is clipped.
-  painter.drawText(rect(), int(alignment_ | Qt::AlignTop | Qt::TextSingleLine), text_);
+  painter.drawText(rect(), textFlags(), text_);
 }
 
 void CellLabel::mousePressEvent(QMouseEvent* event) {

@@ -22,6 +22,8 @@ class CellLabel : public QWidget {
   const QColor& foreColor() const { return fore_; }
   const QColor& backColor() const { return back_; }
   bool isOpaque() const { return opaque_; }
+  // The QPainter::drawText flags the text is painted with inside rect().
+  int textFlags() const;
 
  Q_SIGNALS:
   void clicked();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMetaObject>
+#include <QPushButton>
 
 namespace rdx508 {
 
@@ -44,6 +45,9 @@ void QtHost::errorBox(const QString& title, const QString& text) {
 bool QtHost::askYesNo(const QString& question) {
   QMessageBox box(QMessageBox::Question, kTitle, question, QMessageBox::Yes | QMessageBox::No,
                   QApplication::activeWindow());
+  // The program speaks Japanese; Qt's own button texts would be English.
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
   box.setDefaultButton(QMessageBox::Yes);
   box.setEscapeButton(QMessageBox::No);
   return run(box) == QMessageBox::Yes;
@@ -51,6 +55,7 @@ bool QtHost::askYesNo(const QString& question) {
 
 void QtHost::startupNotice(const QString& message) {
   QMessageBox box(QMessageBox::NoIcon, kTitle, message, QMessageBox::Close);
+  box.button(QMessageBox::Close)->setText(QStringLiteral("閉じる"));
   run(box);
 }
 

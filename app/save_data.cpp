@@ -9,25 +9,28 @@ namespace rdx508 {
 namespace {
 
 // Writes `text` to the path of settings row `row`, or reports that the settings lack
-// the row; `what` names the file in the message.
+// the row; `what` names the file in the message. True when the file was written.
 template <typename BuildText>
-void WriteToRow(CLB_C1& clb, const Table3& INI, int32_t row, const QString& what, BuildText buildText) {
+bool WriteToRow(CLB_C1& clb, const Table3& INI, int32_t row, const QString& what, BuildText buildText) {
   Host& host = clb.host();
   if (!HasSettingsRow(INI, row)) {
     host.errorBox(
         u"市況ノート"_s,
         u"設定ファイルに INI(1, %1, x) がありません。%2は保存されませんでした。"_s.arg(row).arg(what));
-    return;
+    return false;
   }
-  clb.L_Write(DataFilePath(INI, row, host.programFolder()), buildText());
+  return clb.L_Write(DataFilePath(INI, row, host.programFolder()), buildText()) == 1;
 }
 
 }  // namespace
 
-void SaveDataFiles(CLB_C1& clb, const Table3& INI, const DaySeries& series, const Table2& range) {
+bool SaveDataFiles(CLB_C1& clb, const Table3& INI, const DaySeries& series, const Table2& range) {
   Host& host = clb.host();
-  WriteToRow(clb, INI, 2, u"日付ファイル"_s, [&] { return DayFileText(clb, series, host.now()); });
-  WriteToRow(clb, INI, 4, u"色範囲ファイル"_s, [&] { return ColorFileText(range, host.now()); });
+  const bool days =
+      WriteToRow(clb, INI, 2, u"日付ファイル"_s, [&] { return DayFileText(clb, series, host.now()); });
+  const bool ranges =
+      WriteToRow(clb, INI, 4, u"色範囲ファイル"_s, [&] { return ColorFileText(range, host.now()); });
+  return days && ranges;
 }
 
 }  // namespace rdx508

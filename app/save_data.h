@@ -12,6 +12,8 @@ namespace rdx508 {
 // each text built with its own now() from clb.host(). A row that the settings table
 // lacks entirely is reported with an error box naming the row, and that file is not
 // written. L_Write reports its own failures; saving then goes on with the next file.
-void SaveDataFiles(CLB_C1& clb, const Table3& INI, const DaySeries& series, const Table2& range);
+// Returns whether both files were written, so that a caller about to end the program can
+// keep the user's work instead.
+bool SaveDataFiles(CLB_C1& clb, const Table3& INI, const DaySeries& series, const Table2& range);
 
 }  // namespace rdx508

@@ -141,6 +141,7 @@ int32_t CLB_C1::F_Read(const QString& INFile_Name, List& in_rec) {
           text += decoder.decode(line.sliced(k, 1));
         }
       }
+      SubstituteUndecodable(text);
       result(j) = text;
     }
     in_rec = std::move(result);

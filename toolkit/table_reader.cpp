@@ -3,8 +3,8 @@
 #include <QStringView>
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <optional>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -31,13 +31,42 @@ int32_t HeaderCount(const QString& text, int32_t cap) {
   return rounded >= cap ? cap : static_cast<int32_t>(rounded);
 }
 
-// A data line's key: a number rounded half to even, within [low, high].
+// A data line's key: a number rounded half to even, within [low, high]. Keys are almost
+// always a few plain digits; those are read directly, with the same result.
 std::optional<int32_t> LineKey(QStringView text, int32_t low, int32_t high) {
+  if (!text.isEmpty() && text.size() <= 9) {
+    int32_t value = 0;
+    bool plain = true;
+    for (QChar c : text) {
+      if (c < u'0' || c > u'9') {
+        plain = false;
+        break;
+      }
+      value = value * 10 + (c.unicode() - u'0');
+    }
+    if (plain) return value < low || value > high ? std::nullopt : std::optional<int32_t>(value);
+  }
   const std::optional<double> number = ParseNumber(text);
   if (!number) return std::nullopt;
   const double rounded = std::nearbyint(*number);
   if (rounded < low || rounded > high) return std::nullopt;
   return static_cast<int32_t>(rounded);
+}
+
+// A data line filed under its key: where its fields begin within the decoded text.
+struct RowRef {
+  int32_t section, row, order;  // order: the line's place in the file
+  qsizetype start, length;
+};
+
+// The file's text. The program's files are code page 932; a file that an editor saved
+// as UTF-8 with a byte order mark is read as UTF-8, so that its rows are not lost.
+QString DecodeTableText(const QByteArray& bytes) {
+  static constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
+  if (!bytes.startsWith(kUtf8Mark)) return DecodeCp932(bytes);
+  QString text = QString::fromUtf8(QByteArrayView(bytes).sliced(3));
+  SubstituteUndecodable(text);
+  return text;
 }
 
 }  // namespace
@@ -46,13 +75,13 @@ int32_t CLB_C1::T_Read(const QString& T_Name, Table3& T_tbl) {
   try {
     const std::optional<QByteArray> bytes = ReadFileBytes(T_Name);
     if (!bytes) return -1;
-    const QString text = DecodeCp932(*bytes);
+    const QString text = DecodeTableText(*bytes);
 
     QString header;
     int32_t kept = 0;
     int32_t sections = 0;
-    // Row texts by (section, row number); the ordered map hands them out sorted.
-    std::map<std::pair<int32_t, int32_t>, QString> rows;
+    // Data lines by key; a later line with the same key replaces an earlier one.
+    std::vector<RowRef> rows;
     ForEachLine(text, [&](QStringView line) {
       if (line.startsWith(u"/*")) return true;
       ++kept;
@@ -67,11 +96,20 @@ int32_t CLB_C1::T_Read(const QString& T_Name, Table3& T_tbl) {
         if (secondComma >= 0) {
           const auto section = LineKey(line.left(firstComma), 1, std::min(sections, kMaxSection));
           const auto row = LineKey(line.mid(firstComma + 1, secondComma - firstComma - 1), 0, kMaxRow);
-          if (section && row) rows[{*section, *row}] = line.mid(secondComma + 1).toString();
+          if (section && row) {
+            const qsizetype start = line.data() - text.constData() + secondComma + 1;
+            rows.push_back(
+                {*section, *row, static_cast<int32_t>(rows.size()), start, line.size() - secondComma - 1});
+          }
         }
       }
       return kept < kMaxKeptLines;
     });
+    // Files are usually written in key order already; sort only when they are not.
+    auto byKey = [](const RowRef& a, const RowRef& b) {
+      return std::tie(a.section, a.row, a.order) < std::tie(b.section, b.row, b.order);
+    };
+    if (!std::is_sorted(rows.begin(), rows.end(), byKey)) std::sort(rows.begin(), rows.end(), byKey);
 
     const int32_t fields = HeaderCount(FieldAt(header, 2, u","_s, u"="_s), INT32_MAX - 1);
     const QString title = FieldAt(header, 3, u","_s, u"="_s);
@@ -81,26 +119,36 @@ int32_t CLB_C1::T_Read(const QString& T_Name, Table3& T_tbl) {
     if (fields >= 1) table(1, 0, 0) = title;
 
     int32_t currentSection = 0, filed = 0;
-    for (const auto& [key, rowText] : rows) {
-      if (rowText.isEmpty()) continue;  // an empty row text counts as absent
-      if (key.first != currentSection) {
-        currentSection = key.first;
+    auto closeSection = [&] {
+      if (currentSection != 0) table(0, currentSection, 0) = QString::number(filed);
+    };
+    for (size_t k = 0; k < rows.size(); ++k) {
+      const RowRef& ref = rows[k];
+      // Only the last line of a key counts.
+      if (k + 1 < rows.size() && rows[k + 1].section == ref.section && rows[k + 1].row == ref.row) continue;
+      if (ref.length == 0) continue;  // an empty row text counts as absent
+      if (ref.section != currentSection) {
+        closeSection();
+        currentSection = ref.section;
         filed = 0;
       }
       ++filed;
       // Split at commas, stopping at the last comma found or after F fields.
+      const QStringView rowText = QStringView(text).mid(ref.start, ref.length);
       qsizetype start = 0;
       for (int32_t f = 1; f <= fields; ++f) {
-        const qsizetype comma = rowText.indexOf(u',', start);
-        if (comma < 0) {
-          table(f, filed, currentSection) = rowText.mid(start);
+        qsizetype comma = start;  // fields are short: a plain scan beats a library search
+        while (comma < rowText.size() && rowText[comma] != u',')
+          ++comma;
+        if (comma == rowText.size()) {
+          table(f, filed, currentSection) = rowText.mid(start).toString();
           break;
         }
-        table(f, filed, currentSection) = rowText.mid(start, comma - start);
+        table(f, filed, currentSection) = rowText.mid(start, comma - start).toString();
         start = comma + 1;
       }
-      table(0, currentSection, 0) = QString::number(filed);
     }
+    closeSection();
     T_tbl = std::move(table);
     return kept;
   } catch (const std::exception&) {

@@ -1,5 +1,6 @@
-// TblSort: orders a list by a parallel list of keys by counting each element's position.
+// TblSort: orders a list by a parallel list of keys.
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string_view>
@@ -34,6 +35,72 @@ int CompareKeys(const Value& a, const Value& b) {
   return aNumeric ? -1 : 1;  // only one side is a non-numeric text
 }
 
+// Each element's place, counted over every pair: an element goes after each earlier one
+// whose key is not beyond its own and after each later one whose key comes first. This
+// holds whatever the comparison does with keys of mixed kinds.
+std::vector<int32_t> CountedPositions(const List& keys, int32_t n, bool descending) {
+  std::vector<int32_t> ascendingAt(static_cast<size_t>(n) + 1, 0),
+      descendingAt(static_cast<size_t>(n) + 1, 0);
+  for (int32_t i = 0; i + 1 < n; ++i) {
+    for (int32_t j = i + 1; j < n; ++j) {
+      const int c = CompareKeys(keys(i), keys(j));
+      ++ascendingAt[static_cast<size_t>(c > 0 ? i : j)];
+      ++descendingAt[static_cast<size_t>(c < 0 ? i : j)];
+    }
+  }
+  return descending ? descendingAt : ascendingAt;
+}
+
+// The same places from a stable sort, when every key is of one kind (texts and empties,
+// or numbers and empties), where the comparison is a consistent order and the counting
+// above equals the rank in a stable sort. False for keys of mixed kinds.
+bool SortByKind(const List& keys, int32_t n, bool descending, std::vector<int32_t>& position) {
+  bool texts = false, numbers = false;
+  for (int32_t i = 0; i < n; ++i) {
+    const Value& key = keys(i);
+    if (key.isText()) texts = true;
+    if (key.isNumber()) {
+      if (std::isnan(key.toNumber())) return false;  // NaN equals everything: no order
+      numbers = true;
+    }
+  }
+  if (texts && numbers) return false;
+
+  std::vector<int32_t> order(static_cast<size_t>(n));
+  for (int32_t i = 0; i < n; ++i)
+    order[static_cast<size_t>(i)] = i;
+  if (texts) {
+    // Empty stands for "" beside a text.
+    std::vector<QString> text(static_cast<size_t>(n));
+    for (int32_t i = 0; i < n; ++i)
+      text[static_cast<size_t>(i)] = keys(i).toText();
+    auto view = [&text](int32_t i) {
+      const QString& t = text[static_cast<size_t>(i)];
+      return std::u16string_view(reinterpret_cast<const char16_t*>(t.utf16()), static_cast<size_t>(t.size()));
+    };
+    if (descending) {
+      std::stable_sort(order.begin(), order.end(), [&](int32_t a, int32_t b) { return view(a) > view(b); });
+    } else {
+      std::stable_sort(order.begin(), order.end(), [&](int32_t a, int32_t b) { return view(a) < view(b); });
+    }
+  } else {
+    // Empty stands for 0 beside a number.
+    std::vector<double> number(static_cast<size_t>(n));
+    for (int32_t i = 0; i < n; ++i)
+      number[static_cast<size_t>(i)] = keys(i).toNumber();
+    auto at = [&number](int32_t i) { return number[static_cast<size_t>(i)]; };
+    if (descending) {
+      std::stable_sort(order.begin(), order.end(), [&](int32_t a, int32_t b) { return at(a) > at(b); });
+    } else {
+      std::stable_sort(order.begin(), order.end(), [&](int32_t a, int32_t b) { return at(a) < at(b); });
+    }
+  }
+  position.assign(static_cast<size_t>(n) + 1, 0);
+  for (int32_t rank = 0; rank < n; ++rank)
+    position[static_cast<size_t>(order[static_cast<size_t>(rank)])] = rank;
+  return true;
+}
+
 }  // namespace
 
 int32_t CLB_C1::TblSort(const QString& FuncExp, const List& SortKey, const List& SortData, List& RetData) {
@@ -60,16 +127,8 @@ int32_t CLB_C1::TblSort(const QString& FuncExp, const List& SortKey, const List&
       throw ClbError(kErrSubscript, u"インデックスが有効範囲にありません。"_s);
     }
 
-    std::vector<int32_t> ascendingAt(static_cast<size_t>(n) + 1, 0),
-        descendingAt(static_cast<size_t>(n) + 1, 0);
-    for (int32_t i = 0; i + 1 < n; ++i) {
-      for (int32_t j = i + 1; j < n; ++j) {
-        const int c = CompareKeys(SortKey(i), SortKey(j));
-        ++ascendingAt[static_cast<size_t>(c > 0 ? i : j)];
-        ++descendingAt[static_cast<size_t>(c < 0 ? i : j)];
-      }
-    }
-    const std::vector<int32_t>& position = descending ? descendingAt : ascendingAt;
+    std::vector<int32_t> position;
+    if (!SortByKind(SortKey, n, descending, position)) position = CountedPositions(SortKey, n, descending);
     for (int32_t k = 0; k < n; ++k) {
       RetData(position[static_cast<size_t>(k)]) = indices ? Value(k) : SortData(k);
     }

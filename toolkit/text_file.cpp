@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -56,11 +57,17 @@ QString DecodeCp932(QByteArrayView bytes) {
     }
   }
   QStringDecoder decoder("CP932", QStringDecoder::Flag::Stateless);
-  if (!endsInsideCharacter) return decoder.decode(bytes);
+  QString text = decoder.decode(endsInsideCharacter ? bytes.first(bytes.size() - 1) : bytes);
   // The decoder drops a lone final lead byte; show it like any other undecodable byte.
-  QString text = decoder.decode(bytes.first(bytes.size() - 1));
-  text += QChar(0x1A);
+  if (endsInsideCharacter) text += QChar(0x1A);
+  SubstituteUndecodable(text);
   return text;
+}
+
+void SubstituteUndecodable(QString& text) {
+  // Unassigned double-byte codes come out of the decoder as U+FFFD, which the code page
+  // cannot hold: such a text could never be saved again.
+  text.replace(QChar(0xFFFD), QChar(0x1A));
 }
 
 std::optional<QByteArray> EncodeCp932(const QString& text, qsizetype* badPosition) {
@@ -87,10 +94,17 @@ std::optional<QByteArray> EncodeCp932(const QString& text, qsizetype* badPositio
 void ForEachLine(QStringView text, const std::function<bool(QStringView)>& take) {
   qsizetype start = 0;
   const qsizetype size = text.size();
+  // The next CR and the next LF at or after `start` (size when there is none), each found
+  // with the library's vectorised search and looked for again only once passed.
+  auto next = [&](char16_t c, qsizetype from) {
+    const qsizetype at = text.indexOf(QChar(c), from);
+    return at < 0 ? size : at;
+  };
+  qsizetype cr = next(u'\r', 0), lf = next(u'\n', 0);
   while (start < size) {
-    qsizetype end = start;
-    while (end < size && text[end] != u'\r' && text[end] != u'\n')
-      ++end;
+    if (cr < start) cr = next(u'\r', start);
+    if (lf < start) lf = next(u'\n', start);
+    qsizetype end = std::min(cr, lf);
     if (!take(text.mid(start, end - start))) return;
     if (end < size && text[end] == u'\r' && end + 1 < size && text[end + 1] == u'\n') ++end;
     start = end + 1;

@@ -28,6 +28,11 @@ std::optional<QByteArray> ReadFileBytes(const QString& path, FileFailure* failur
 // Decodes code page 932 without holding back a truncated final double-byte character.
 QString DecodeCp932(QByteArrayView bytes);
 
+// Turns the decoder's replacement character (U+FFFD, for an unassigned double-byte code)
+// into U+001A, the character every other undecodable byte reads as, so that any text
+// read from a file can be written back.
+void SubstituteUndecodable(QString& text);
+
 // Encodes to code page 932; nullopt when a character cannot be held, with its position.
 std::optional<QByteArray> EncodeCp932(const QString& text, qsizetype* badPosition = nullptr);
 

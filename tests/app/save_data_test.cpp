@@ -47,7 +47,7 @@ TEST_F(SaveData, WritesBothFilesToTheWritePaths) {
   WriteLines(u"RDX508_INIT.TXT"_s,
              {u"1,3,RDX508 設定"_s, u"01,001,,,\\IN_DAYS.TXT"_s, u"01,002,,,\\OUT_DAYS.TXT"_s,
               u"01,003,,,\\IN_COLOR.TXT"_s, u"01,004,,,\\OUT_COLOR.TXT"_s});
-  SaveDataFiles(clb, ReadSettings(), series, range);
+  EXPECT_TRUE(SaveDataFiles(clb, ReadSettings(), series, range));
   EXPECT_TRUE(host.errors.empty());
   ExpectFileHolds(u"OUT_DAYS.TXT"_s,
                   u"1,5,RDX508_F4 200703150905\r\n"
@@ -62,7 +62,7 @@ TEST_F(SaveData, WritesBothFilesToTheWritePaths) {
 TEST_F(SaveData, SettingsWithoutTheWriteRowsReportAndWriteNothing) {
   WriteLines(u"RDX508_INIT.TXT"_s, {u"1,3,RDX508 設定"_s, u"01,001,,,\\DAYS.TXT"_s});
   const QStringList before = FolderEntries();
-  SaveDataFiles(clb, ReadSettings(), series, range);
+  EXPECT_FALSE(SaveDataFiles(clb, ReadSettings(), series, range));
   EXPECT_EQ(FolderEntries(), before);
   ASSERT_EQ(host.errors.size(), 2u);
   EXPECT_EQ(host.errors[0].title, u"市況ノート");
@@ -75,7 +75,7 @@ TEST_F(SaveData, SettingsWithoutTheWriteRowsReportAndWriteNothing) {
 TEST_F(SaveData, MissingColourRowStillWritesTheDayFile) {
   WriteLines(u"RDX508_INIT.TXT"_s,
              {u"1,3,x"_s, u"01,001,,,\\D.TXT"_s, u"01,002,,,\\D.TXT"_s, u"01,003,,,\\C.TXT"_s});
-  SaveDataFiles(clb, ReadSettings(), series, range);
+  EXPECT_FALSE(SaveDataFiles(clb, ReadSettings(), series, range));
   ASSERT_EQ(host.errors.size(), 1u);
   EXPECT_TRUE(host.errors[0].text.contains(u"INI(1, 4, x)"));
   ExpectFileHolds(u"D.TXT"_s, DayFileText(clb, series, host.clock));
@@ -85,7 +85,7 @@ TEST_F(SaveData, MissingColourRowStillWritesTheDayFile) {
 TEST_F(SaveData, AnUnwritableDayFileDoesNotStopTheColourFile) {
   WriteLines(u"RDX508_INIT.TXT"_s, {u"1,3,x"_s, u"01,001,,,\\D.TXT"_s, u"01,002,,,\\NO_FOLDER\\D.TXT"_s,
                                     u"01,003,,,\\C.TXT"_s, u"01,004,,,\\C.TXT"_s});
-  SaveDataFiles(clb, ReadSettings(), series, range);
+  EXPECT_FALSE(SaveDataFiles(clb, ReadSettings(), series, range));
   ASSERT_EQ(host.errors.size(), 1u);
   EXPECT_TRUE(host.errors[0].title.startsWith(u"CLB_C1"));
   ExpectFileHolds(u"C.TXT"_s, ColorFileText(range, host.clock));
@@ -94,7 +94,7 @@ TEST_F(SaveData, AnUnwritableDayFileDoesNotStopTheColourFile) {
 TEST_F(SaveData, ARowWithoutAFileNameFailsInTheWriterAndKeepsTheFolder) {
   WriteLines(u"RDX508_INIT.TXT"_s, {u"1,3,x"_s, u"01,001,,,\\D.TXT"_s, u"01,002,,,"_s, u"01,003,,,\\C.TXT"_s,
                                     u"01,004,,,\\C.TXT"_s});
-  SaveDataFiles(clb, ReadSettings(), series, range);
+  EXPECT_FALSE(SaveDataFiles(clb, ReadSettings(), series, range));
   ASSERT_EQ(host.errors.size(), 1u);
   EXPECT_TRUE(host.errors[0].title.startsWith(u"CLB_C1"));
   EXPECT_TRUE(QFileInfo(host.folder).isDir());
@@ -115,6 +115,35 @@ TEST_F(SaveData, EachFileTakesItsOwnTime) {
   SaveDataFiles(tickingClb, ini, series, range);
   EXPECT_TRUE(testing::ReadBytes(PathOf(u"DAYS.TXT"_s)).startsWith("1,5,RDX508_F4 200703150905\r\n"));
   EXPECT_TRUE(testing::ReadBytes(PathOf(u"COLOR.TXT"_s)).startsWith("1,7,RDX508_F5 200703150906\r\n"));
+}
+
+// Files edited by hand with characters the code page does not assign still save, and
+// the next start-up reads back what was saved.
+TEST_F(SaveData, FilesWithUnassignedCharactersLoadAndSaveBack) {
+  WriteSettings();
+  testing::WriteBytes(PathOf(u"DAYS.TXT"_s),
+                      "1,5,T\r\n01,001,07/03/\x81\xad,1700.50,900,650,17200.25\r\n"
+                      "01,002,07/03/14,1690,700,850,17100\r\n");
+  testing::WriteBytes(PathOf(u"COLOR.TXT"_s), "1,7,T\r\n01,000,20,45,50,55,60,80,\x85\x40\r\n");
+  StartupTables tables;
+  ASSERT_EQ(ReadStartupFiles(clb, tables), QString());
+  DaySeries loaded;
+  LoadDays(clb, tables.DayTbl, loaded);
+  Table2 ranges;
+  LoadRanges(tables.ColorTbl, ranges);
+  ASSERT_EQ(loaded.DayCnt, 2);
+
+  EXPECT_TRUE(SaveDataFiles(clb, tables.INI, loaded, ranges));
+  EXPECT_TRUE(host.errors.empty()) << host.errors.front().text.toStdString();
+
+  StartupTables again;
+  ASSERT_EQ(ReadStartupFiles(clb, again), QString());
+  DaySeries reloaded;
+  LoadDays(clb, again.DayTbl, reloaded);
+  Table2 reloadedRanges;
+  LoadRanges(again.ColorTbl, reloadedRanges);
+  EXPECT_EQ(DayFileText(clb, reloaded, host.clock), DayFileText(clb, loaded, host.clock));
+  EXPECT_EQ(ColorFileText(reloadedRanges, host.clock), ColorFileText(ranges, host.clock));
 }
 
 }  // namespace

@@ -137,5 +137,41 @@ TEST_F(TableReaderTest, SurvivesBadBytes) {
   EXPECT_TRUE(host.errors.empty());
 }
 
+// A file that an editor saved as UTF-8 with a byte order mark: without the mark the
+// header would not read as a number, the file would load with no rows, and the next
+// save would replace every day with nothing.
+TEST_F(TableReaderTest, Utf8FileWithByteOrderMarkReadsAsUtf8) {
+  const QByteArray bytes =
+      "\xEF\xBB\xBF" +
+      (u"1,5,日足\r\n/* 東証平均\r\n01,001,24/11/29,2680.71,1020,560,38208.03\r\n"_s).toUtf8();
+  ASSERT_EQ(clb.T_Read(writeRaw(u"bom.txt"_s, bytes), tbl), 2);
+  EXPECT_EQ(at(0, 0, 0), u"2"_s);
+  EXPECT_EQ(at(1, 0, 0), u"日足"_s);
+  EXPECT_EQ(at(0, 1, 0), u"1"_s);
+  EXPECT_EQ(at(1, 1, 1), u"24/11/29"_s);
+  EXPECT_EQ(at(5, 1, 1), u"38208.03"_s);
+
+  // Broken UTF-8 after the mark reads as the substitute character, as in code page 932.
+  ASSERT_EQ(clb.T_Read(writeRaw(u"bad.txt"_s,
+                                "\xEF\xBB\xBF"
+                                "1,1,T\r\n1,1,a\xFF\r\n"),
+                       tbl),
+            2);
+  EXPECT_EQ(at(1, 1, 1), u"a\x1a"_s);
+  EXPECT_TRUE(host.errors.empty());
+}
+
+// Header counts far beyond any file: the section count stops at the highest section a
+// data line can name, and a huge field count costs nothing beyond the fields present.
+TEST_F(TableReaderTest, HugeHeaderCountsStayCheap) {
+  ASSERT_EQ(read(u"999999,2147483646,T\r\n999,1,a,b\r\n1,1,x\r\n"_s), 3);
+  EXPECT_EQ(at(0, 0, 0), u"1000"_s);
+  EXPECT_EQ(tbl.upperBound(2), 999);
+  EXPECT_EQ(tbl.upperBound(0), 2147483646);
+  EXPECT_EQ(at(2, 1, 999), u"b"_s);
+  EXPECT_EQ(at(1, 1, 1), u"x"_s);
+  EXPECT_TRUE(tbl(2147483646, 1, 1).isEmpty());
+}
+
 }  // namespace
 }  // namespace rdx508::testing

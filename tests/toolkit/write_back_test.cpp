@@ -65,5 +65,22 @@ INSTANTIATE_TEST_SUITE_P(Bytes, WriteBackTest,
                                            BadBytes{"LeadBeforeComma", "\x93"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A UTF-8 file (with a byte order mark) may hold characters that code page 932 cannot:
+// they read as U+001A too. Found by fuzzing: a code page 932 file behind a mark decodes
+// to combining accents and Latin letters, and the day file could not be saved again.
+TEST_F(ToolkitTest, Utf8CharactersBeyondTheCodePageWriteBack) {
+  const QByteArray file =
+      "\xEF\xBB\xBF"
+      "1,5,T\r\n01,001,\xCD\x88\xCD\x83t\xC7\x8D,1,2,3,4\r\n"
+      "01,002,\xF0\xA0\xAE\xB7\xE6\x97\xA5\xC3\xA9,1,2,3,4\r\n";  // 𠮷日é
+  Table3 tbl;
+  ASSERT_EQ(clb.T_Read(writeRaw(u"in.txt"_s, file), tbl), 3);
+  EXPECT_EQ(tbl(1, 1, 1).toText(), u"\x1a\x1at\x1a"_s);
+  EXPECT_EQ(tbl(1, 2, 1).toText(), u"\x1a日\x1a"_s);  // one substitute per character
+  const QString out = path(u"out.txt"_s);
+  EXPECT_EQ(clb.L_Write(out, tbl(1, 1, 1).toText() + tbl(1, 2, 1).toText()), 1);
+  EXPECT_TRUE(host.errors.empty());
+}
+
 }  // namespace
 }  // namespace rdx508::testing

@@ -1,6 +1,7 @@
 #include "ui/qt/run_program.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <exception>
 
 #include "app/startup.h"
@@ -8,6 +9,28 @@
 #include "ui/rdx_f508.h"
 
 namespace rdx508 {
+
+namespace {
+
+class FirstPaintQuit : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      // exit(), not quit(): quitting would close the window and ask the save question.
+      QMetaObject::invokeMethod(
+          qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+      parent()->removeEventFilter(this);
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
+void QuitAfterFirstPaint(QWidget& window) {
+  window.installEventFilter(new FirstPaintQuit(&window));
+}
 
 int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown) {
   CLB_C1 clb(host);
@@ -30,6 +53,7 @@ int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown) {
   }
   window.mirror();
   if (host.hasEnded()) return 0;  // the load itself ended the program
+  if (qEnvironmentVariable("RDX508_QUIT_AFTER_FIRST_FRAME") == u"1") QuitAfterFirstPaint(window);
   window.show();
   if (shown) shown(window);
   return QApplication::exec();

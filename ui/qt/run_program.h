@@ -13,4 +13,8 @@ namespace rdx508 {
 // just before the event loop starts. Returns the program's exit code.
 int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown = {});
 
+// For start-up measurements: ends the event loop right after `window` is first painted.
+// RunProgram arms it when the environment variable RDX508_QUIT_AFTER_FIRST_FRAME is "1".
+void QuitAfterFirstPaint(QWidget& window);
+
 }  // namespace rdx508

@@ -1,0 +1,33 @@
+#pragma once
+// Synthetic inputs for the benchmarks: a day file of any length, a whole program folder
+// (settings, day file, colour-range file) and a silent Host.
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+#include "toolkit/host.h"
+
+namespace rdx508::bench {
+
+class BenchHost : public Host {
+ public:
+  QString folder;
+  QDateTime now() const override { return QDateTime(QDate(2024, 11, 29), QTime(18, 30)); }
+  QString programFolder() const override { return folder; }
+  void errorBox(const QString&, const QString&) override {}
+  bool askYesNo(const QString&) override { return false; }
+  void startupNotice(const QString&) override {}
+  void endProgram() override {}
+};
+
+// A day file in code page 932 with CR LF: header, comment and `lines` - 1 data lines
+// (section 1 up to row 999, further lines in sections 2, 3, ..., all of them declared).
+// Data line i holds the i-th weekday before 2024/11/29 in the short date form.
+QByteArray DayFileBytes(int lines);
+
+// Writes the settings file, a day file of `days` days (at most 998) and a colour-range
+// file into `folder`; false when a file cannot be written.
+bool WriteProgramFolder(const QString& folder, int days);
+
+}  // namespace rdx508::bench

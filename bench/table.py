@@ -1,0 +1,114 @@
+"""Prints the benchmark table: each case, its floor, their ratio and the target.
+
+Usage: table.py CORE.json VIEW.json START.json (the first two from Google Benchmark,
+the third from bench_start). In-process cases compare the median CPU time of their
+repetitions; start-up compares the median wall time and the peak resident memory.
+"""
+import json
+import os
+import platform
+import statistics
+import subprocess
+import sys
+
+
+def medians(path):
+    """Median CPU time in microseconds of each benchmark's repetitions."""
+    with open(path, encoding="utf-8") as f:
+        data = json.load(f)
+    times = {}
+    scale = {"ns": 1e-3, "us": 1.0, "ms": 1e3, "s": 1e6}
+    for b in data["benchmarks"]:
+        if b.get("run_type") != "iteration" or b.get("error_occurred"):
+            continue
+        times.setdefault(b["run_name"], []).append(b["cpu_time"] * scale[b["time_unit"]])
+    return {name: statistics.median(values) for name, values in times.items()}
+
+
+def fmt_time(us):
+    if us >= 1000:
+        return f"{us / 1000:.1f} ms"
+    if us >= 10:
+        return f"{us:.0f} µs"
+    return f"{us:.2f} µs"
+
+
+def machine():
+    model = "unknown CPU"
+    with open("/proc/cpuinfo", encoding="utf-8") as f:
+        for line in f:
+            if line.startswith("model name"):
+                model = line.split(":", 1)[1].strip()
+                break
+    try:
+        qt = subprocess.run(["qtpaths6", "--qt-version"], capture_output=True, text=True).stdout.strip()
+    except OSError:
+        qt = ""
+    if not qt:
+        qt = "6 (version unknown)"
+    return f"{os.cpu_count()} CPUs ({model}), {platform.system()} {platform.release()}, Qt {qt}"
+
+
+def main(core_path, view_path, start_path):
+    t = medians(core_path)
+    t.update(medians(view_path))
+    with open(start_path, encoding="utf-8") as f:
+        start = json.load(f)
+
+    rows = []
+
+    def ratio_row(what, floor_text, value, floor, target, unit=fmt_time):
+        """A row with its ratio; a target of None marks an informative row."""
+        target_text = f"≤ {target}×" if target is not None else "— (informative)"
+        if value is None or floor is None:
+            rows.append((what, floor_text, "missing", "", "", target_text, "no"))
+            return
+        ratio = value / floor
+        met = "" if target is None else ("yes" if ratio <= target else "no")
+        rows.append((what, floor_text, unit(value), unit(floor), f"{ratio:.2f}×", target_text, met))
+
+    ratio_row("T_Read of a 32,768-line day file",
+              "QStringDecoder decode + split into lines",
+              t.get("BM_TRead32768"), t.get("BM_Floor_DecodeAndSplit32768"), 3)
+    ratio_row("ComputeIndicators, 998 days",
+              "one pass summing the five fields of 998 records",
+              t.get("BM_ComputeIndicators998"), t.get("BM_Floor_SumFiveFields998"), 10)
+    redraw = t.get("BM_RedrawGridModel998")
+    rows.append(("RedrawGrid in the model, 998 days", "— (absolute)",
+                 fmt_time(redraw) if redraw is not None else "missing", "", "", "well under 1 ms",
+                 "yes" if redraw is not None and redraw < 500 else "no"))
+    ratio_row("RedrawGrid + view update after a scroll click, painted, offscreen",
+              "setText on 312 QLabels, painted",
+              t.get("BM_ScrollClickView998"), t.get("BM_Floor_SetText312Labels"), 2)
+
+    prog_wall = statistics.median(start["program"]["wall_ms"])
+    bare_wall = statistics.median(start["bare"]["wall_ms"])
+    ratio_row("process start to first painted frame, 998 days, offscreen",
+              "bare Qt program, empty 888×549 window",
+              prog_wall, bare_wall, 1.5, unit=lambda ms: f"{ms:.0f} ms")
+    prog_rss = max(start["program"]["max_rss_kb"])
+    bare_rss = max(start["bare"]["max_rss_kb"])
+    ratio_row("peak memory of that start", "the same bare Qt program",
+              prog_rss, bare_rss, 1.5, unit=lambda kb: f"{kb / 1024:.1f} MiB")
+    if "bare_text" in start:
+        text_wall = statistics.median(start["bare_text"]["wall_ms"])
+        text_rss = max(start["bare_text"]["max_rss_kb"])
+        ratio_row("process start to first painted frame (as above)",
+                  "bare Qt program, same window with two lines of Japanese text in the program's two faces",
+                  prog_wall, text_wall, None, unit=lambda ms: f"{ms:.0f} ms")
+        ratio_row("peak memory of that start (as above)", "the same bare program with text",
+                  prog_rss, text_rss, None, unit=lambda kb: f"{kb / 1024:.1f} MiB")
+
+    print(f"Machine: {machine()}")
+    head = ("what", "floor it is compared with", "measured", "floor", "ratio", "target", "met")
+    print("| " + " | ".join(head) + " |")
+    print("|" + "|".join("---" for _ in head) + "|")
+    for row in rows:
+        print("| " + " | ".join(row) + " |")
+    runs = len(start["program"]["wall_ms"])
+    print(f"In-process cases: median CPU time of the repetitions; start: median wall time of {runs} runs, "
+          f"peak RSS the largest of them.")
+
+
+if __name__ == "__main__":
+    main(*sys.argv[1:4])

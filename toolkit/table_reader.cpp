@@ -60,12 +60,13 @@ struct RowRef {
 };
 
 // The file's text. The program's files are code page 932; a file that an editor saved
-// as UTF-8 with a byte order mark is read as UTF-8, so that its rows are not lost.
+// as UTF-8 with a byte order mark is read as UTF-8, so that its rows are not lost, with
+// the characters code page 932 cannot hold as U+001A, so that it can be saved again.
 QString DecodeTableText(const QByteArray& bytes) {
   static constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
   if (!bytes.startsWith(kUtf8Mark)) return DecodeCp932(bytes);
   QString text = QString::fromUtf8(QByteArrayView(bytes).sliced(3));
-  SubstituteUndecodable(text);
+  SubstituteUnencodable(text);
   return text;
 }
 

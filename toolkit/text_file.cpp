@@ -70,6 +70,30 @@ void SubstituteUndecodable(QString& text) {
   text.replace(QChar(0xFFFD), QChar(0x1A));
 }
 
+void SubstituteUnencodable(QString& text) {
+  // encode() converts only when its result is taken, hence the unused byte arrays.
+  QStringEncoder whole("CP932", QStringEncoder::Flag::Stateless);
+  [[maybe_unused]] const QByteArray all = whole.encode(text);
+  if (!whole.hasError()) return;
+  QString kept;
+  kept.reserve(text.size());
+  // An encoder's error flag stays set, so a new one is taken after each failed character.
+  std::optional<QStringEncoder> single;
+  for (qsizetype i = 0; i < text.size();) {
+    const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+    const QStringView character = QStringView(text).mid(i, pair ? 2 : 1);
+    if (!single || single->hasError()) single.emplace("CP932", QStringEncoder::Flag::Stateless);
+    [[maybe_unused]] const QByteArray bytes = single->encode(character);
+    if (single->hasError()) {
+      kept += QChar(0x1A);
+    } else {
+      kept += character;
+    }
+    i += character.size();
+  }
+  text = std::move(kept);
+}
+
 std::optional<QByteArray> EncodeCp932(const QString& text, qsizetype* badPosition) {
   QStringEncoder encoder("CP932", QStringEncoder::Flag::Stateless);
   QByteArray bytes = encoder.encode(text);

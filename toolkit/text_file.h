@@ -33,6 +33,10 @@ QString DecodeCp932(QByteArrayView bytes);
 // read from a file can be written back.
 void SubstituteUndecodable(QString& text);
 
+// Turns every character that code page 932 cannot hold into U+001A: for text read in
+// another encoding, so that what was read can always be saved again.
+void SubstituteUnencodable(QString& text);
+
 // Encodes to code page 932; nullopt when a character cannot be held, with its position.
 std::optional<QByteArray> EncodeCp932(const QString& text, qsizetype* badPosition = nullptr);
 

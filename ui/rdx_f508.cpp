@@ -75,7 +75,16 @@ void RDX_F508::SaveData() {
 }
 
 void RDX_F508::Form_Unload() {
-  if (host_.askYesNo(u"データ保存しますか？"_s)) SaveData();
+  if (host_.askYesNo(u"データ保存しますか？"_s)) {
+    // A save that failed has shown its box; the window stays open so that nothing
+    // entered since the last save is lost. 終了 still ends without saving.
+    if (!SaveDataFiles(clb_, tables_.INI, series_, range_)) return;
+  }
+  EndProgram();
+}
+
+void RDX_F508::EndProgram() {
+  ended_ = true;
   host_.endProgram();
 }
 
@@ -127,7 +136,7 @@ void RDX_F508::click(const QString& array, int index) {
     SaveData();
     button.text = u"保存("_s + host_.now().toString(u"hh:mm"_s) + u')';
   } else if (array == u"終了") {
-    host_.endProgram();
+    EndProgram();
   }
 }
 

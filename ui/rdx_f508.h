@@ -35,6 +35,9 @@ class RDX_F508 {
   void SaveData();
   void RedrawGrid();
   void UpdateForecast(int32_t request, int32_t direction);
+  // True once the window has ended the program (終了, or a close that was not stopped
+  // by a failed save).
+  bool HasEnded() const { return ended_; }
 
   // For the view: every control, in creation order (stable for the window's life).
   const std::vector<Control>& controls() const { return controls_; }
@@ -144,6 +147,8 @@ class RDX_F508 {
   QHash<QString, int> byName_;  // "array#index" -> position in controls_
   const Control* focus_ = nullptr;
   quint64 focusSerial_ = 0;
+  void EndProgram();
+  bool ended_ = false;
   int32_t topZ_ = 1;  // the highest z handed out so far (the layout uses 0 and 1)
 
   // Positions in controls_ resolved once by the layout.

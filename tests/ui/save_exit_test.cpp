@@ -1,5 +1,6 @@
 // Saving from the window and leaving it: the save caption, the close question and 終了.
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -43,6 +44,19 @@ TEST_F(SaveExitTest, CloseAsksAndSavesOnlyOnYes) {
   }
   EXPECT_EQ(host.questions, (std::vector<QString>(2, u"データ保存しますか？"_s)));
   EXPECT_EQ(host.ends, 2);
+}
+
+TEST_F(SaveExitTest, CloseKeepsTheWindowOpenWhenTheSaveFails) {
+  QDir().mkpath(dayPath);  // a folder where the day file should go: the save fails
+  host.answer = true;
+  form->Form_Unload();
+  EXPECT_FALSE(host.errors.empty());
+  EXPECT_EQ(host.ends, 0);
+  EXPECT_FALSE(form->HasEnded());
+  host.answer = false;  // the user gives up on saving: now the window closes
+  form->Form_Unload();
+  EXPECT_EQ(host.ends, 1);
+  EXPECT_TRUE(form->HasEnded());
 }
 
 TEST_F(SaveExitTest, QuitEndsAtOnceWithoutAQuestion) {

@@ -278,13 +278,20 @@ void MainWindow::programEnded() {
   hide();
 }
 
-// Closing asks the model (its save question, then the end); it cannot be cancelled.
+// Closing asks the model: its save question, then the end. Only a save the user asked
+// for that failed keeps the window open (the model then has not ended the program).
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!ended_) {
-    ended_ = true;
+  if (!ended_ && !closing_) {
+    closing_ = true;  // a second close while the question is open asks nothing more
     forward([&] { model_.Form_Unload(); });
+    closing_ = false;
   }
-  event->accept();
+  if (ended_ || model_.HasEnded()) {
+    ended_ = true;
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 }  // namespace rdx508

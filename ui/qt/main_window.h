@@ -52,6 +52,7 @@ class MainWindow : public QWidget {
   std::vector<Item> items_;
   quint64 focusSerial_ = 0;
   bool ended_ = false;
+  bool closing_ = false;
 };
 
 }  // namespace rdx508

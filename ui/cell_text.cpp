@@ -18,4 +18,14 @@ double ShownNumber(QStringView text) {
   return ParseNumber(text).value_or(0);
 }
 
+void WriteChange(CLB_C1& clb, Control& cell, double change) {
+  cell.text = CellText(clb, change, 2);
+  if (change >= 0) {
+    cell.text.prepend(u'+');
+    cell.foreColor = kRise;
+  } else {
+    cell.foreColor = kFall;
+  }
+}
+
 }  // namespace rdx508

@@ -12,7 +12,6 @@ namespace rdx508 {
 
 namespace {
 
-constexpr quint32 kRise = 0x000000C0, kFall = 0x00C00000, kRisingAverage = 0x00C000C0;
 constexpr quint32 kUpActive = 0x000000C0, kDownActive = 0x00FF0000;
 
 }  // namespace
@@ -107,15 +106,7 @@ void RDX_F508::UpdateForecast(int32_t request, int32_t direction) {
   const double m5 = topixMode ? ind.Tp5Avg : ind.Nk5Avg;
   const double m25 = topixMode ? ind.Tp25Avg : ind.Nk25Avg;
 
-  const double change = projected - IndexValue(p0);
-  Control& changeCell = Cell(kColChange, f);
-  changeCell.text = CellText(clb_, change, 2);
-  if (change >= 0) {
-    changeCell.text.prepend(u'+');
-    changeCell.foreColor = kRise;
-  } else {
-    changeCell.foreColor = kFall;
-  }
+  WriteChange(clb_, Cell(kColChange, f), projected - IndexValue(p0));
 
   const double n5 = (m5 * 5 - IndexValue(gridOffset_ + 5) + projected) / 5;
   Control& avg5 = Cell(kColAvg5, f);

@@ -13,8 +13,6 @@ namespace rdx508 {
 
 namespace {
 
-constexpr quint32 kRise = 0x000000C0, kFall = 0x00C00000, kRisingAverage = 0x00C000C0;
-
 struct Weekday {
   char16_t text;
   quint32 color;
@@ -135,14 +133,7 @@ void RDX_F508::FillRow(int r, int32_t p) {
     change.text.clear();
     change.foreColor = kSysWindowText;
   } else {
-    const double c = x - IndexValue(p + 1);
-    change.text = CellText(clb_, c, 2);
-    if (c >= 0) {
-      change.text.prepend(u'+');
-      change.foreColor = kRise;
-    } else {
-      change.foreColor = kFall;
-    }
+    WriteChange(clb_, change, x - IndexValue(p + 1));
   }
 
   Cell(kColAvg5, r).text = CellText(clb_, a5, 2);

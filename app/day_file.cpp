@@ -2,17 +2,23 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <vector>
 
-#include "app/fixed_decimal.h"
 #include "app/table_entry.h"
+#include "toolkit/decimal_text.h"
+#include "toolkit/numeric.h"
 
 namespace rdx508 {
 
 namespace {
 
 const QString kCrLf = u"\r\n"_s;
+
+// An index value as the day file holds it: two decimals, no grouping; a value that is
+// not finite (never read or typed, but never written as such either) as 0.
+QString FileDecimal(double value) {
+  return RenderDecimal(std::isfinite(value) ? value : 0.0, 2, 1, false).value_or(u"0.00"_s);
+}
 
 // Whether `order` lists each of 0 ... n-1 exactly once.
 bool IsPermutation(const std::vector<int32_t>& order) {
@@ -53,11 +59,7 @@ std::vector<int32_t> NewestFirst(CLB_C1& clb, const List& keys, int32_t count) {
 
 int32_t IssueCount(const Value& entry) {
   if (!entry.isNumeric()) return 0;
-  const double rounded = std::nearbyint(entry.toNumber());  // the default mode rounds halves to even
-  if (std::isnan(rounded)) return 0;
-  constexpr double kMin = std::numeric_limits<int32_t>::min();
-  constexpr double kMax = std::numeric_limits<int32_t>::max();
-  return static_cast<int32_t>(std::clamp(rounded, kMin, kMax));
+  return RoundToInt32Clamped(entry.toNumber());
 }
 
 void LoadDays(CLB_C1& clb, const Table3& DayTbl, DaySeries& series) {
@@ -88,8 +90,8 @@ QString DayFileText(CLB_C1& /*clb*/, const DaySeries& series, const QDateTime& n
     const DayRec& day = series.Days[p];
     if (day.Date.isEmpty()) continue;
     text += u"01,"_s + QString::number(p).rightJustified(3, u'0') + u',' + day.Date + u',' +
-            FixedDecimalText(day.Topix, 2) + u',' + QString::number(day.Up) + u',' +
-            QString::number(day.Down) + u',' + FixedDecimalText(day.Nikkei, 2) + kCrLf;
+            FileDecimal(day.Topix) + u',' + QString::number(day.Up) + u',' + QString::number(day.Down) +
+            u',' + FileDecimal(day.Nikkei) + kCrLf;
   }
   return text;
 }

@@ -2,9 +2,11 @@
 // The day series of the main window, newest day first, and the moving sums and
 // indicators derived from it.
 
+#include <QList>
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace rdx508 {
@@ -40,6 +42,10 @@ struct DayInd {  // indicators of one day
   double Nk25Avg = 0;
 };
 
+// The indicators of a day from the day itself and its window sums: the averages divide by
+// 5 and 25 always; a ratio over a total of 0 is 0.
+DayInd IndicatorsOf(const DayRec& day, const WinSum& sum);
+
 class DaySeries {
  public:
   static constexpr int32_t kMaxDays = 998;  // positions 1 ... 998 hold days
@@ -48,9 +54,24 @@ class DaySeries {
   int32_t DayCnt = 0;                     // days in positions 1 ... DayCnt
   std::vector<WinSum> Sums;               // positions 0 ... DayCnt
   std::vector<DayInd> Inds;               // positions 0 ... DayCnt
+  // Days that an insert pushed beyond position 998, newest first. A Qt list, so that a
+  // copy of the series (an undo step) shares it until one of them changes it.
+  QList<DayRec> Archive;
 
   // Recomputes Sums and Inds from Days and DayCnt.
   void ComputeIndicators();
+
+  // The position a new day of `date` belongs at: the first position whose day is earlier
+  // (an empty position is earlier than every date), or 998 when the series is full and
+  // every stored day is later. nullopt when a day of that date is stored already, in the
+  // series or in the archive.
+  std::optional<int32_t> PositionFor(const QString& date) const;
+  // Puts `day` at `position` (1 ... 998); the days from there on move one position down.
+  // In a full series the oldest day, at 998, moves to the front of the archive.
+  void Insert(int32_t position, const DayRec& day);
+  // Takes the day at `position` (1 ... DayCnt) out; the days after it move one position
+  // up and position DayCnt becomes empty. Returns the day taken.
+  DayRec Remove(int32_t position);
 };
 
 }  // namespace rdx508

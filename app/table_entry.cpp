@@ -1,7 +1,8 @@
 #include "app/table_entry.h"
 
-#include <cmath>
-#include <limits>
+#include <algorithm>
+
+#include "toolkit/numeric.h"
 
 namespace rdx508 {
 
@@ -15,10 +16,7 @@ const Value& EntryOrEmpty(const Table3& table, int32_t field, int32_t row, int32
 int32_t SectionRowCount(const Table3& table, int32_t section) {
   const Value& entry = EntryOrEmpty(table, 0, section, 0);
   if (!entry.isNumeric()) return 0;
-  const double count = std::nearbyint(entry.toNumber());
-  if (!(count > 0)) return 0;
-  if (count >= std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
-  return static_cast<int32_t>(count);
+  return std::max(RoundToInt32Clamped(entry.toNumber()), 0);
 }
 
 }  // namespace rdx508

@@ -26,11 +26,7 @@ int32_t WeekdaySundayFirst(const QDate& date) {
 std::optional<int32_t> WholePart(const QString& text) {
   const std::optional<double> number = ParseNumber(text);
   if (!number) return std::nullopt;
-  const double whole = std::nearbyint(*number);  // default rounding mode: ties to even
-  if (!(whole >= std::numeric_limits<int32_t>::min() && whole <= std::numeric_limits<int32_t>::max())) {
-    return std::nullopt;
-  }
-  return static_cast<int32_t>(whole);
+  return RoundToInt32(*number);
 }
 
 }  // namespace rdx508::calendar

@@ -7,6 +7,7 @@
 #include "toolkit/clb_c1.h"
 #include "toolkit/clb_error.h"
 #include "toolkit/decimal_text.h"
+#include "toolkit/numeric.h"
 
 namespace rdx508 {
 namespace {
@@ -90,10 +91,10 @@ int32_t CLB_C1::Frenge(const Value& Exp, const Table2& Tbl, const Value& Pos) {
   const int32_t last = Tbl.upperBound(1);
   if (last < 0) return 0;
   if (!Pos.isNumeric() && !Pos.isEmpty()) throw ClbError(kErrTypeMismatch, u"型が一致しません。"_s);
-  const double rowNumber = std::nearbyint(Pos.toNumber());
-  if (rowNumber < 0 || rowNumber > Tbl.upperBound(0))
+  const std::optional<int32_t> rowNumber = RoundToInt32(Pos.toNumber());
+  if (!rowNumber || *rowNumber < 0 || *rowNumber > Tbl.upperBound(0))
     throw ClbError(kErrSubscript, u"インデックスが有効範囲にありません。"_s);
-  const int32_t row = static_cast<int32_t>(rowNumber);
+  const int32_t row = *rowNumber;
   const double value = Exp.toNumber();
   for (int64_t i = 0; i <= last; ++i) {
     const Value& cell = Tbl(row, static_cast<int32_t>(i));

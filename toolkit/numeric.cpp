@@ -1,7 +1,9 @@
 #include "toolkit/numeric.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace rdx508 {
@@ -60,6 +62,20 @@ std::optional<double> ParseNumber(QStringView text) {
   auto [ptr, ec] = std::from_chars(first, last, value);
   if (ec != std::errc() || ptr != last || !std::isfinite(value)) return std::nullopt;
   return value == 0 ? 0.0 : value;  // no negative zero
+}
+
+std::optional<int32_t> RoundToInt32(double value) {
+  const double rounded = std::nearbyint(value);  // the default rounding mode: halves to even
+  if (!(rounded >= std::numeric_limits<int32_t>::min() && rounded <= std::numeric_limits<int32_t>::max()))
+    return std::nullopt;
+  return static_cast<int32_t>(rounded);
+}
+
+int32_t RoundToInt32Clamped(double value) {
+  if (std::isnan(value)) return 0;
+  const double rounded = std::clamp(std::nearbyint(value), double(std::numeric_limits<int32_t>::min()),
+                                    double(std::numeric_limits<int32_t>::max()));
+  return static_cast<int32_t>(rounded);
 }
 
 QString PlainNumberText(double value) {

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <cstdint>
 #include <optional>
 
 namespace rdx508 {
@@ -17,6 +18,13 @@ std::optional<double> ParseNumber(QStringView text);
 inline bool IsNumericText(QStringView text) {
   return ParseNumber(text).has_value();
 }
+
+// The value rounded to a whole number, halves to even, when that fits a 32-bit integer;
+// nullopt otherwise (NaN included). For callers that refuse what does not fit.
+std::optional<int32_t> RoundToInt32(double value);
+
+// The same rounding held to the 32-bit range; NaN gives 0. For callers that clamp.
+int32_t RoundToInt32Clamped(double value);
 
 // The shortest decimal text that reads back as the same double: no grouping, "." as
 // decimal point, no trailing zeros, no exponent for magnitudes from 1e-6 to below 1e15

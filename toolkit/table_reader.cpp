@@ -26,9 +26,7 @@ constexpr int32_t kMaxRow = 999;
 int32_t HeaderCount(const QString& text, int32_t cap) {
   const std::optional<double> number = ParseNumber(text);
   if (!number) return 0;
-  const double rounded = std::nearbyint(*number);
-  if (rounded <= 0) return 0;
-  return rounded >= cap ? cap : static_cast<int32_t>(rounded);
+  return std::clamp(RoundToInt32Clamped(*number), 0, cap);
 }
 
 // A data line's key: a number rounded half to even, within [low, high]. Keys are almost
@@ -48,9 +46,9 @@ std::optional<int32_t> LineKey(QStringView text, int32_t low, int32_t high) {
   }
   const std::optional<double> number = ParseNumber(text);
   if (!number) return std::nullopt;
-  const double rounded = std::nearbyint(*number);
-  if (rounded < low || rounded > high) return std::nullopt;
-  return static_cast<int32_t>(rounded);
+  const std::optional<int32_t> rounded = RoundToInt32(*number);
+  if (!rounded || *rounded < low || *rounded > high) return std::nullopt;
+  return rounded;
 }
 
 // A data line filed under its key: where its fields begin within the decoded text.

@@ -109,10 +109,9 @@ int32_t CLB_C1::TblSort(const QString& FuncExp, const List& SortKey, const List&
     if (FuncExp.size() < 4) return 0;
     const std::optional<double> count = ParseNumber(QStringView(FuncExp).mid(3));
     if (!count) return 0;
-    const double rounded = std::nearbyint(*count);
-    if (rounded > INT32_MAX || rounded < INT32_MIN)
-      throw ClbError(kErrOverflow, u"オーバーフローしました。"_s);
-    n = static_cast<int32_t>(rounded);
+    const std::optional<int32_t> rounded = RoundToInt32(*count);
+    if (!rounded) throw ClbError(kErrOverflow, u"オーバーフローしました。"_s);
+    n = *rounded;
     if (n == 1) {
       RetData(0) = SortData(0);
       return 0;

@@ -23,10 +23,7 @@ double BoxValue(const Control& box) {
 // An issue count from an input box, rounded half to even; nullopt when it does not fit
 // a 32-bit integer.
 std::optional<int32_t> BoxCount(const Control& box) {
-  const double rounded = std::nearbyint(BoxValue(box));  // the default rounding is to even
-  if (!(rounded >= std::numeric_limits<int32_t>::min() && rounded <= std::numeric_limits<int32_t>::max()))
-    return std::nullopt;
-  return int32_t(rounded);
+  return RoundToInt32(BoxValue(box));
 }
 
 }  // namespace
@@ -74,19 +71,13 @@ bool RDX_F508::CommitPanel() {
       return false;
     }
     dateBox.text = date;
-    position = DaySeries::kMaxDays;
-    for (int32_t p = 1; p <= DaySeries::kMaxDays; ++p) {
-      const QString& stored = series_.Days[p].Date;
-      if (stored == date) {
-        dateBox.foreColor = kRefused;
-        SetFocus(dateBox);
-        return false;
-      }
-      if (stored < date) {  // an empty position is earlier than every date
-        position = p;
-        break;
-      }
+    const std::optional<int32_t> place = series_.PositionFor(date);
+    if (!place) {
+      dateBox.foreColor = kRefused;
+      SetFocus(dateBox);
+      return false;
     }
+    position = *place;
   } else {
     position = gridOffset_ + 1 + editRow_;
     if (position > series_.DayCnt) return false;  // the row no longer holds a day
@@ -103,12 +94,7 @@ bool RDX_F508::CommitPanel() {
   }
 
   if (editRow_ < 0) {
-    auto& days = series_.Days;
-    const int32_t last = std::min(series_.DayCnt, DaySeries::kMaxDays - 1);
-    for (int32_t q = last; q >= position; --q)
-      days[q + 1] = days[q];  // a full series drops its oldest
-    if (series_.DayCnt < DaySeries::kMaxDays) ++series_.DayCnt;
-    days[position] = DayRec{dateBox.text, topix, *up, *down, nikkei};
+    series_.Insert(position, DayRec{dateBox.text, topix, *up, *down, nikkei});
   } else {
     DayRec& day = series_.Days[position];
     day.Topix = topix;
@@ -124,11 +110,7 @@ bool RDX_F508::CommitPanel() {
 void RDX_F508::DeleteDay() {
   const int32_t p = gridOffset_ + 1 + editRow_;
   if (editRow_ < 0 || p > series_.DayCnt) return;
-  auto& days = series_.Days;
-  for (int32_t q = p; q < series_.DayCnt; ++q)
-    days[q] = days[q + 1];
-  days[series_.DayCnt] = DayRec{};
-  --series_.DayCnt;
+  series_.Remove(p);
   series_.ComputeIndicators();
   RedrawGrid();
 }

@@ -2,6 +2,8 @@
 // colours, and hiding the entry panel.
 
 #include <QDate>
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "calendar/date_text.h"
@@ -41,37 +43,38 @@ const DayInd& RDX_F508::IndsAt(int32_t position) const {
   return position >= 0 && position < int32_t(series_.Inds.size()) ? series_.Inds[position] : kNone;
 }
 
-void RDX_F508::Scroll(int step) {
-  const int32_t limit = series_.DayCnt - 50;
-  switch (step) {
-    case 0:
-      if (!(gridOffset_ + 5 < limit)) return;
-      gridOffset_ += 5;
-      break;
-    case 1:
-      if (!(gridOffset_ + 1 < limit)) return;
-      gridOffset_ += 1;
-      break;
-    case 2:
-      if (gridOffset_ < 1) return;
-      gridOffset_ -= 1;
-      break;
-    case 3:
-      if (gridOffset_ < 5) return;
-      gridOffset_ -= 5;
-      break;
-    default:
-      return;
-  }
+namespace {
+
+// What each scroll arrow 移動(0) ... (3) moves the grid by: positive towards older days.
+constexpr std::array<int32_t, 4> kScrollSteps = {5, 1, -1, -5};
+
+}  // namespace
+
+int32_t RDX_F508::MaxGridOffset() const {
+  // The grid scrolls towards older days only while more than 50 days lie below its top.
+  return series_.DayCnt - 51;
+}
+
+bool RDX_F508::CanScroll(int32_t step) const {
+  return step > 0 ? gridOffset_ + step <= MaxGridOffset() : gridOffset_ + step >= 0;
+}
+
+void RDX_F508::Scroll(int arrow) {
+  if (arrow < 0 || arrow >= int(kScrollSteps.size())) return;
+  const int32_t step = kScrollSteps[static_cast<size_t>(arrow)];
+  if (!CanScroll(step)) return;
+  gridOffset_ += step;
+  RedrawGrid();
+}
+
+void RDX_F508::ScrollToPosition(int32_t position) {
+  gridOffset_ = std::clamp(position - 1, 0, std::max(MaxGridOffset(), 0));
   RedrawGrid();
 }
 
 void RDX_F508::RedrawGrid() {
-  const int32_t limit = series_.DayCnt - 50;
-  controls_[moveBase_ + 0].visible = gridOffset_ + 5 < limit;
-  controls_[moveBase_ + 1].visible = gridOffset_ + 1 < limit;
-  controls_[moveBase_ + 2].visible = gridOffset_ >= 1;
-  controls_[moveBase_ + 3].visible = gridOffset_ >= 5;
+  for (size_t k = 0; k < kScrollSteps.size(); ++k)
+    controls_[moveBase_ + int(k)].visible = CanScroll(kScrollSteps[k]);
 
   PrepareBandLimits();
 

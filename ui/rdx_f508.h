@@ -34,6 +34,9 @@ class RDX_F508 {
   const Value& Range(int subject, int band) const;  // the colour-range table
   void SaveData();
   void RedrawGrid();
+  // Scrolls the grid so that day position `position` is its top row, as far as the scroll
+  // arrows could take it, and redraws.
+  void ScrollToPosition(int32_t position);
   void UpdateForecast(int32_t request, int32_t direction);
   // True once the window has ended the program (終了, or a close that was not stopped
   // by a failed save).
@@ -105,7 +108,9 @@ class RDX_F508 {
   void SetLimitText(int k, const QString& text);  // a 範囲指定 box's text, with its change handling
 
   // Scrolling and refresh (grid_refresh.cpp).
-  void Scroll(int step);
+  int32_t MaxGridOffset() const;       // the largest offset the arrows scroll to
+  bool CanScroll(int32_t step) const;  // whether the grid can move by `step` days (+ = older)
+  void Scroll(int arrow);
   void FillRow(int row, int32_t position);
   void ClearRow(int row);
   void TrendPass();

@@ -1,0 +1,65 @@
+#include "app/day_history.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace rdx508 {
+
+namespace {
+
+constexpr double kAbsent = std::numeric_limits<double>::quiet_NaN();
+
+}  // namespace
+
+std::vector<HistoryDay> DayHistory(const DaySeries& series) {
+  std::vector<HistoryDay> days;
+  const int32_t count = std::clamp<int32_t>(series.DayCnt, 0, DaySeries::kMaxDays);
+  days.reserve(static_cast<size_t>(series.Archive.size()) + static_cast<size_t>(count));
+  for (auto it = series.Archive.crbegin(); it != series.Archive.crend(); ++it)
+    days.push_back({*it, {}});
+  for (int32_t p = count; p >= 1; --p)
+    days.push_back({series.Days[static_cast<size_t>(p)], {}});
+  // An archive only ever holds days older than the series; a hand-edited file may not.
+  std::stable_sort(days.begin(), days.end(),
+                   [](const HistoryDay& a, const HistoryDay& b) { return a.day.Date < b.day.Date; });
+
+  // The same sums, added in the same order (the day itself, then the older ones), as the
+  // grid's, so that a full window gives the grid's value to the last bit.
+  for (size_t i = 0; i < days.size(); ++i) {
+    WinSum sum;
+    for (size_t k = 0; k < 25 && k <= i; ++k) {
+      const DayRec& d = days[i - k].day;
+      if (k < 5) {
+        sum.Tp5 += d.Topix;
+        sum.Nk5 += d.Nikkei;
+        sum.Up5 += d.Up;
+        sum.Dn5 += d.Down;
+      }
+      sum.Tp25 += d.Topix;
+      sum.Nk25 += d.Nikkei;
+      sum.Up25 += d.Up;
+      sum.Dn25 += d.Down;
+    }
+    DayInd ind = IndicatorsOf(days[i].day, sum);
+    if (i < 4) ind.Tp5Avg = ind.Nk5Avg = ind.UpRatio5 = kAbsent;
+    if (i < 24) ind.Tp25Avg = ind.Nk25Avg = ind.AdRatio = kAbsent;
+    days[i].ind = ind;
+  }
+  return days;
+}
+
+double HistoryChange(const std::vector<HistoryDay>& days, size_t i, bool nikkei) {
+  if (i == 0 || i >= days.size()) return kAbsent;
+  const DayRec& now = days[i].day;
+  const DayRec& before = days[i - 1].day;
+  return nikkei ? now.Nikkei - before.Nikkei : now.Topix - before.Topix;
+}
+
+double HistoryDivergence(const HistoryDay& day, bool nikkei) {
+  const double average = nikkei ? day.ind.Nk25Avg : day.ind.Tp25Avg;
+  if (!IsPresent(average)) return kAbsent;
+  const double price = nikkei ? day.day.Nikkei : day.day.Topix;
+  return average == 0 ? 0 : price * 1000 / average - 1000;
+}
+
+}  // namespace rdx508

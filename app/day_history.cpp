@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "calendar/date_text.h"
+
 namespace rdx508 {
 
 namespace {
@@ -20,8 +22,9 @@ std::vector<HistoryDay> DayHistory(const DaySeries& series) {
   for (int32_t p = count; p >= 1; --p)
     days.push_back({series.Days[static_cast<size_t>(p)], {}});
   // An archive only ever holds days older than the series; a hand-edited file may not.
-  std::stable_sort(days.begin(), days.end(),
-                   [](const HistoryDay& a, const HistoryDay& b) { return a.day.Date < b.day.Date; });
+  std::stable_sort(days.begin(), days.end(), [](const HistoryDay& a, const HistoryDay& b) {
+    return IsEarlierDate(a.day.Date, b.day.Date);
+  });
 
   // The same sums, added in the same order (the day itself, then the older ones), as the
   // grid's, so that a full window gives the grid's value to the last bit.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "calendar/date_text.h"
+
 namespace rdx508 {
 
 namespace {
@@ -64,7 +66,7 @@ std::optional<int32_t> DaySeries::PositionFor(const QString& date) const {
   for (int32_t p = 1; p <= kMaxDays; ++p) {
     const QString& stored = Days[static_cast<size_t>(p)].Date;
     if (stored == date) return std::nullopt;
-    if (stored < date) return p;  // an empty date is earlier than every date
+    if (IsEarlierDate(stored, date)) return p;  // an empty date is earlier than every date
   }
   return kMaxDays;
 }

@@ -36,4 +36,8 @@ std::optional<QDate> DateFromText(const QString& text) {
   return date;
 }
 
+bool IsEarlierDate(const QString& a, const QString& b) {
+  return a < b;
+}
+
 }  // namespace rdx508

@@ -11,4 +11,8 @@ namespace rdx508 {
 // two-digit years 00-29 → 2000-2029, 30-99 → 1930-1999. nullopt when the text is no real date.
 std::optional<QDate> DateFromText(const QString& text);
 
+// Whether date text `a` comes before date text `b` in the order days are kept: the order
+// of their texts (an empty text before every date).
+bool IsEarlierDate(const QString& a, const QString& b);
+
 }  // namespace rdx508

@@ -68,13 +68,18 @@ bool IsAscii(QByteArrayView bytes) {
   return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-// A line's text: code page 932, or UTF-8 when the file begins with a byte order mark.
-QString LineText(QByteArrayView bytes, bool utf8) {
-  if (IsAscii(bytes)) return QString::fromLatin1(bytes);
-  if (!utf8) return DecodeCp932(bytes);
-  QString text = QString::fromUtf8(bytes);
-  SubstituteUnencodable(text);
-  return text;
+// A line's text, into `text` (whose memory is used again from line to line): code page
+// 932, or UTF-8 when the file begins with a byte order mark.
+void LineText(QByteArrayView bytes, bool utf8, QString& text) {
+  if (IsAscii(bytes)) {
+    text.resize(0);
+    text.append(QLatin1StringView(bytes));
+  } else if (!utf8) {
+    text = DecodeCp932(bytes);
+  } else {
+    text = QString::fromUtf8(bytes);
+    SubstituteUnencodable(text);
+  }
 }
 
 // The fields of a line between its commas, at most `count` of them; text after the
@@ -100,15 +105,34 @@ bool IsArchiveHeader(QStringView line) {
   return sections && count && *sections >= 1 && *count >= 5;
 }
 
+// The number a field holds. Plain whole numbers, what the program writes for keys and
+// issue counts, are read directly; everything else by the one number rule, with the same
+// result.
+std::optional<double> FieldNumber(QStringView field) {
+  if (!field.isEmpty() && field.size() <= 9) {
+    int32_t whole = 0;
+    bool plain = true;
+    for (const QChar c : field) {
+      if (c < u'0' || c > u'9') {
+        plain = false;
+        break;
+      }
+      whole = whole * 10 + (c.unicode() - u'0');
+    }
+    if (plain) return whole;
+  }
+  return ParseNumber(field);
+}
+
 // The day a data line holds: section 1, a row number, a date and four numbers.
 std::optional<DayRec> ArchiveDay(QStringView line) {
   std::array<QStringView, 7> fields;
   if (SplitFields(line, fields) < 7) return std::nullopt;
-  const std::optional<double> section = ParseNumber(fields[0]);
-  if (!section || RoundToInt32(*section) != 1 || !ParseNumber(fields[1]) || fields[2].isEmpty())
+  const std::optional<double> section = FieldNumber(fields[0]);
+  if (!section || RoundToInt32(*section) != 1 || !FieldNumber(fields[1]) || fields[2].isEmpty())
     return std::nullopt;
-  const std::optional<double> topix = ParseNumber(fields[3]), up = ParseNumber(fields[4]),
-                              down = ParseNumber(fields[5]), nikkei = ParseNumber(fields[6]);
+  const std::optional<double> topix = ParseNumber(fields[3]), up = FieldNumber(fields[4]),
+                              down = FieldNumber(fields[5]), nikkei = ParseNumber(fields[6]);
   if (!topix || !up || !down || !nikkei) return std::nullopt;
   return DayRec{fields[2].toString(), *topix, RoundToInt32Clamped(*up), RoundToInt32Clamped(*down), *nikkei};
 }
@@ -138,6 +162,7 @@ ArchiveReport ReadArchiveFile(const QString& path, QList<DayRec>& days) {
   qint64 lineNumber = 0, badLines = 0, firstBad = 0, beyond = 0;
   bool headerSeen = false;
   bool utf8 = false;
+  QString line;
   auto bad = [&] {
     if (badLines++ == 0) firstBad = lineNumber;
   };
@@ -149,11 +174,12 @@ ArchiveReport ReadArchiveFile(const QString& path, QList<DayRec>& days) {
     if (bytes.startsWith("/*")) return;  // a comment, before the header too
     if (!headerSeen) {
       headerSeen = true;
-      if (cut || !IsArchiveHeader(LineText(bytes, utf8))) bad();
+      if (!cut) LineText(bytes, utf8, line);
+      if (cut || !IsArchiveHeader(line)) bad();
       return;
     }
     if (cut) return bad();
-    const QString line = LineText(bytes, utf8);
+    LineText(bytes, utf8, line);
     if (line.trimmed().isEmpty()) return;
     std::optional<DayRec> day = ArchiveDay(line);
     if (!day) return bad();

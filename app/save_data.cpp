@@ -33,51 +33,59 @@ QSet<QString> DatesOf(const QList<DayRec>& days) {
   return dates;
 }
 
-// Writes the archive and the day file in an order that keeps every day in one of the two
-// files whenever the save stops: days that moved into the archive are written there
-// before the day file drops them, days that moved back into the series are written to the
-// day file before the archive drops them. When days moved both ways, the archive first
-// holds both its old and its new days.
+// `days` with the days of `extra` whose dates `skip` does not hold, newest first.
+QList<DayRec> Merged(QList<DayRec> days, const QList<DayRec>& extra, const QSet<QString>& skip) {
+  const qsizetype before = days.size();
+  for (const DayRec& day : extra)
+    if (!skip.contains(day.Date)) days.append(day);
+  if (days.size() != before) {
+    std::stable_sort(days.begin(), days.end(),
+                     [](const DayRec& a, const DayRec& b) { return IsEarlierDate(b.Date, a.Date); });
+  }
+  return days;
+}
+
+// Writes the archive and the day file. The archive file keeps every day it holds unless
+// the series holds that day now, so a day leaves both files only when the user deleted it
+// (and an archive that was never read loses nothing). The order keeps every day in one of
+// the two files whenever the save stops: days that moved into the archive are written
+// there before the day file drops them, days that moved back into the series are written
+// to the day file before the archive drops them; when days moved both ways, the archive
+// first holds both its old and its new days.
 bool SaveDaysWithArchive(CLB_C1& clb, const QString& dayPath, const QString& archivePath,
                          const DaySeries& series) {
   Host& host = clb.host();
   const QDateTime now = host.now();
-  auto notSaved = [&](const QString& why) {
-    host.errorBox(u"市況ノート"_s, why + u"日付ファイルと保管ファイルは保存されませんでした。"_s);
-    return false;
-  };
 
   QList<DayRec> saved;
   const ArchiveReport read = ReadArchiveFile(archivePath, saved);
   if (read.unreadable) {
     // What the file holds is unknown: it is left alone, and so is the day file unless no
     // day has to go to the archive.
-    if (!series.Archive.isEmpty()) return notSaved(read.text);
-    return WriteWithBackups(clb, dayPath, DayFileText(clb, series, now));
+    if (series.Archive.isEmpty()) return WriteWithBackups(clb, dayPath, DayFileText(clb, series, now));
+    host.errorBox(u"市況ノート"_s, read.text + u"日付ファイルと保管ファイルは保存されませんでした。"_s);
+    return false;
   }
-  const QSet<QString> savedDates = DatesOf(saved), newDates = DatesOf(series.Archive);
-  const bool movedIn = !savedDates.contains(newDates);
-  const bool movedOut = !newDates.contains(savedDates);
+  QSet<QString> held = DatesOf(series.Archive);
+  for (const DayRec& day : series.Days)
+    if (!day.Date.isEmpty()) held.insert(day.Date);
+  const QList<DayRec> archive = Merged(series.Archive, saved, held);
+  const QSet<QString> savedDates = DatesOf(saved), archiveDates = DatesOf(archive);
+  const bool movedIn = !savedDates.contains(archiveDates);
+  const bool movedOut = !archiveDates.contains(savedDates);
 
   auto writeArchive = [&](const QList<DayRec>& days) {
     return WriteWithBackups(clb, archivePath, ArchiveFileText(days, now));
   };
   if (movedIn || !movedOut) {
-    QList<DayRec> first = series.Archive;
-    if (movedOut) {
-      for (const DayRec& day : saved)
-        if (!newDates.contains(day.Date)) first.append(day);
-      std::stable_sort(first.begin(), first.end(),
-                       [](const DayRec& a, const DayRec& b) { return IsEarlierDate(b.Date, a.Date); });
-    }
-    if (!writeArchive(first)) {
+    if (!writeArchive(movedOut ? Merged(archive, saved, archiveDates) : archive)) {
       host.errorBox(u"市況ノート"_s,
                     u"保管ファイルを保存できなかったため、日付ファイルは保存されませんでした。"_s);
       return false;
     }
   }
   if (!WriteWithBackups(clb, dayPath, DayFileText(clb, series, now))) return false;
-  return !movedOut || writeArchive(series.Archive);
+  return !movedOut || writeArchive(archive);
 }
 
 bool SaveDays(CLB_C1& clb, const Table3& INI, const DaySeries& series) {

@@ -139,6 +139,18 @@ TEST_F(SaveArchive, PushedDaysRoundTripAndAnEmptiedArchiveIsWritten) {
   EXPECT_TRUE(QFile::exists(PathOf(u"RDX508_ARCHIVE.TXT.bak1"_s)));
 }
 
+// A save from a series whose archive was never read (or not yet) keeps the archived days.
+TEST_F(SaveArchive, AnArchiveNotReadLosesNothing) {
+  AddNewest(u"25/01/06"_s);
+  ASSERT_TRUE(Save());
+  const QSet<QString> saved = SavedDates();
+  series.Archive.clear();
+  AddNewest(u"25/01/07"_s);
+  ASSERT_TRUE(Save());
+  EXPECT_TRUE(SavedDates().contains(saved));
+  EXPECT_EQ(SavedDates().size(), saved.size() + 1);
+}
+
 TEST_F(SaveArchive, NoKilledSaveLosesADayInEitherDirection) {
   AddNewest(u"25/01/06"_s);
   ASSERT_TRUE(Save());

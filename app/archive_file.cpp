@@ -19,8 +19,9 @@ namespace rdx508 {
 namespace {
 
 constexpr qint64 kBlockBytes = 64 * 1024;
-// The longest line kept for reading; the program writes lines of some 50 bytes.
-constexpr qsizetype kMaxLineBytes = 4 * 1024;
+// The longest line kept for reading: the program writes lines of some 50 bytes, but a
+// date text taken over from a hand-edited day file may be long.
+constexpr qsizetype kMaxLineBytes = 1024 * 1024;
 
 // Hands every line of `file` to `take`, reading one block at a time. Lines end at CR LF,
 // a lone LF or a lone CR (CR and LF never occur inside a double-byte character of code
@@ -64,14 +65,16 @@ bool ForEachFileLine(QFile& file, Take take) {
   return true;
 }
 
-bool IsAscii(QByteArrayView bytes) {
-  return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+// Whether every byte is a printable ASCII character, which code page 932 reads as itself
+// (its decoder maps some control bytes, 1A, 1C and 7F, to other characters).
+bool IsPrintableAscii(QByteArrayView bytes) {
+  return std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= 0x20 && c <= 0x7E; });
 }
 
 // A line's text, into `text` (whose memory is used again from line to line): code page
 // 932, or UTF-8 when the file begins with a byte order mark.
 void LineText(QByteArrayView bytes, bool utf8, QString& text) {
-  if (IsAscii(bytes)) {
+  if (IsPrintableAscii(bytes)) {
     text.resize(0);
     text.append(QLatin1StringView(bytes));
   } else if (!utf8) {

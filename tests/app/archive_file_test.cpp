@@ -68,8 +68,10 @@ TEST_F(ArchiveFile, ReadsWhatItCanAndReportsTheFirstBadLine) {
       {head + "01,999,24/01/03,1,1,1\r\n" + good, u"24/01/05 24/01/04", 3},
       {head + good + "01,7,24/01/02,x,1,1,1\r\n02,8,24/01/01,1,1,1,1\r\n01,9,,1,1,1,1\r\n",
        u"24/01/05 24/01/04", 5},
-      {head + QByteArray(5000, '9') + "\r\n" + good, u"24/01/05 24/01/04", 3},
+      {head + "01,1," + QByteArray(1 << 20, 'x') + ",1,1,1,1\r\n" + good, u"24/01/05 24/01/04", 3},
+      {"/*" + QByteArray(64 * 1024 - 3, '-') + "\r\n1,5,T\r\nbad\r\n", u"", 3},  // CR LF across two blocks
       {head + "\x81\x1A\xFF\xFE\r\n" + good, u"24/01/05 24/01/04", 3},
+      {"1,5,T\r\n01,1,24/01/\x7F\x1A,1,1,1,1\r\n", u"24/01/\x1A\x1C", 0},  // as the day file reads them
   };
   for (const auto& c : cases) {
     const auto [dates, report] = Read(c.bytes);

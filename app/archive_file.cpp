@@ -10,6 +10,7 @@
 
 #include "app/companion_files.h"
 #include "app/day_file.h"
+#include "app/file_lines.h"
 #include "calendar/date_text.h"
 #include "toolkit/numeric.h"
 #include "toolkit/text_file.h"
@@ -17,73 +18,6 @@
 namespace rdx508 {
 
 namespace {
-
-constexpr qint64 kBlockBytes = 64 * 1024;
-// The longest line kept for reading: the program writes lines of some 50 bytes, but a
-// date text taken over from a hand-edited day file may be long.
-constexpr qsizetype kMaxLineBytes = 1024 * 1024;
-
-// Hands every line of `file` to `take`, reading one block at a time. Lines end at CR LF,
-// a lone LF or a lone CR (CR and LF never occur inside a double-byte character of code
-// page 932 or of UTF-8). A line longer than kMaxLineBytes arrives cut short, with `cut`.
-template <typename Take>
-bool ForEachFileLine(QFile& file, Take take) {
-  QByteArray block(kBlockBytes, Qt::Uninitialized);
-  QByteArray line;
-  bool cut = false;
-  bool afterCr = false;  // the previous block ended in CR: an LF next belongs to it
-  for (;;) {
-    const qint64 got = file.read(block.data(), kBlockBytes);
-    if (got < 0) return false;
-    if (got == 0) break;
-    const char* data = block.constData();
-    const char* const end = data + got;
-    if (afterCr && *data == '\n') ++data;
-    afterCr = false;
-    while (data < end) {
-      const char* stop = data;
-      while (stop < end && *stop != '\r' && *stop != '\n')
-        ++stop;
-      const qsizetype room = kMaxLineBytes - line.size();
-      if (stop - data > room) cut = true;
-      line.append(data, std::min<qsizetype>(stop - data, room));
-      if (stop == end) break;  // the line goes on in the next block
-      take(QByteArrayView(line), cut);
-      line.clear();
-      cut = false;
-      if (*stop == '\r') {
-        if (stop + 1 == end) {
-          afterCr = true;
-        } else if (stop[1] == '\n') {
-          ++stop;
-        }
-      }
-      data = stop + 1;
-    }
-  }
-  if (!line.isEmpty() || cut) take(QByteArrayView(line), cut);
-  return true;
-}
-
-// Whether every byte is a printable ASCII character, which code page 932 reads as itself
-// (its decoder maps some control bytes, 1A, 1C and 7F, to other characters).
-bool IsPrintableAscii(QByteArrayView bytes) {
-  return std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= 0x20 && c <= 0x7E; });
-}
-
-// A line's text, into `text` (whose memory is used again from line to line): code page
-// 932, or UTF-8 when the file begins with a byte order mark.
-void LineText(QByteArrayView bytes, bool utf8, QString& text) {
-  if (IsPrintableAscii(bytes)) {
-    text.resize(0);
-    text.append(QLatin1StringView(bytes));
-  } else if (!utf8) {
-    text = DecodeCp932(bytes);
-  } else {
-    text = QString::fromUtf8(bytes);
-    SubstituteUnencodable(text);
-  }
-}
 
 // The fields of a line between its commas, at most `count` of them; text after the
 // last one kept is dropped, as the table reader drops fields beyond the header's count.
@@ -164,25 +98,18 @@ ArchiveReport ReadArchiveFile(const QString& path, QList<DayRec>& days) {
 
   qint64 lineNumber = 0, badLines = 0, firstBad = 0, beyond = 0;
   bool headerSeen = false;
-  bool utf8 = false;
-  QString line;
   auto bad = [&] {
     if (badLines++ == 0) firstBad = lineNumber;
   };
-  const bool complete = ForEachFileLine(file, [&](QByteArrayView bytes, bool cut) {
-    if (++lineNumber == 1 && bytes.startsWith("\xEF\xBB\xBF")) {
-      utf8 = true;
-      bytes = bytes.sliced(3);
-    }
-    if (bytes.startsWith("/*")) return;  // a comment, before the header too
+  const bool complete = ForEachTextLine(file, [&](qint64 number, QStringView line, bool cut) {
+    lineNumber = number;
+    if (line.startsWith(u"/*")) return;  // a comment, before the header too
     if (!headerSeen) {
       headerSeen = true;
-      if (!cut) LineText(bytes, utf8, line);
       if (cut || !IsArchiveHeader(line)) bad();
       return;
     }
     if (cut) return bad();
-    LineText(bytes, utf8, line);
     if (line.trimmed().isEmpty()) return;
     std::optional<DayRec> day = ArchiveDay(line);
     if (!day) return bad();

@@ -9,6 +9,7 @@
 #include "app/color_file.h"
 #include "app/companion_files.h"
 #include "app/day_file.h"
+#include "app/notes_file.h"
 #include "app/startup.h"
 #include "calendar/date_text.h"
 #include "toolkit/text_file.h"
@@ -100,10 +101,20 @@ bool SaveDays(CLB_C1& clb, const Table3& INI, const DaySeries& series) {
   return SaveDaysWithArchive(clb, dayPath, archivePath, series);
 }
 
+// Writes the notes file when there are notes or it exists already (a folder without notes
+// stays as it is).
+bool SaveNotes(CLB_C1& clb, const Table3& INI, const DaySeries& series) {
+  const QString path = NotesFilePath(INI, clb.host().programFolder());
+  if (path.isEmpty()) return true;
+  const QFileInfo file(PlatformPath(path));
+  if (series.DayNotes.isEmpty() && (!file.exists() || file.isDir())) return true;
+  return WriteWithBackups(clb, path, NotesFileText(series.DayNotes, clb.host().now()));
+}
+
 }  // namespace
 
 bool SaveDataFiles(CLB_C1& clb, const Table3& INI, const DaySeries& series, const Table2& range) {
-  const bool days = SaveDays(clb, INI, series);
+  const bool days = SaveDays(clb, INI, series) && SaveNotes(clb, INI, series);
   const bool ranges = HasWriteRow(clb, INI, 4, u"色範囲ファイル"_s) &&
                       WriteWithBackups(clb, DataFilePath(INI, 4, clb.host().programFolder()),
                                        ColorFileText(range, clb.host().now()));

@@ -44,6 +44,7 @@ struct Control {
   int32_t z = 0;                           // stacking order: a higher z is drawn above a lower one
   int32_t tabIndex = -1;                   // position in the tab order; -1 takes no focus by tab
   InputKind input = InputKind::Text;       // text boxes only
+  bool cornerMark = false;                 // labels: a small mark in the top right corner (a note)
 };
 
 }  // namespace rdx508

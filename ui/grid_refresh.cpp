@@ -22,6 +22,17 @@ struct Weekday {
 };
 
 // Qt counts Monday = 1 ... Sunday = 7.
+// A note as a tool tip shows it: in lines of a readable width, and a note longer than a
+// screenful cut short with "…" (the note itself is kept whole).
+QString ShortenedNote(const QString& note) {
+  constexpr qsizetype kShown = 240, kLine = 40;
+  const QString shown = note.size() <= kShown ? note : note.left(kShown) + u"…"_s;
+  QString lines;
+  for (qsizetype at = 0; at < shown.size(); at += kLine)
+    lines += (at > 0 ? u"\n"_s : QString()) + shown.mid(at, kLine);
+  return lines;
+}
+
 constexpr Weekday kWeekdays[8] = {{u'？', kDarkRed},       {u'月', kPurple},        {u'火', kSysWindowText},
                                   {u'水', kSysWindowText}, {u'木', kSysWindowText}, {u'金', kDarkBlue},
                                   {u'？', kGreen},         {u'？', kDarkRed}};
@@ -95,6 +106,7 @@ void RDX_F508::RedrawGrid() {
 void RDX_F508::ClearRow(int r) {
   for (int col = 0; col < kColumnCount; ++col)
     Cell(col, r).text.clear();
+  Cell(kColDate, r).cornerMark = false;
   for (int col : {kColUpRatio, kColUpRatio5, kColAdRatio}) {
     Control& cell = Cell(col, r);
     cell.opaque = false;
@@ -111,6 +123,9 @@ void RDX_F508::FillRow(int r, int32_t p) {
   date.text = day.Date;
   date.foreColor = kSysWindowText;
   date.toolTip = u"東証・日経・騰落数　削除"_s;
+  const auto note = series_.DayNotes.constFind(day.Date);
+  date.cornerMark = note != series_.DayNotes.constEnd();
+  if (date.cornerMark) date.toolTip += u'\n' + ShortenedNote(*note);
 
   // A date text that names no calendar day (only a hand-edited file holds one) shows
   // no weekday; the cell keeps its colour.

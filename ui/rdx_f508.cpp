@@ -6,6 +6,7 @@
 
 #include "app/color_file.h"
 #include "app/day_file.h"
+#include "app/notes_file.h"
 #include "app/save_data.h"
 
 namespace rdx508 {
@@ -49,6 +50,8 @@ void RDX_F508::BringToFront(Control& c) {
 
 void RDX_F508::Form_Load() {
   LoadDays(clb_, tables_.DayTbl, series_);
+  const QString notesReport = LoadNotes(clb_, tables_.INI, series_.DayNotes);
+  if (!notesReport.isEmpty()) host_.errorBox(u"市況ノート"_s, notesReport);
 
   SetForecastArrows(-1);
   for (int r = 0; r < kGridRows; ++r) {

@@ -44,6 +44,8 @@ class RDX_F508 {
   // Reads the archive of the days beyond the grid, once; a damaged archive is reported in
   // a box. The view calls it after the first frame; every change calls it first.
   void LoadArchiveOnce();
+  QString Note(const QString& date) const;                 // "" when the day has none
+  void SetNote(const QString& date, const QString& text);  // "" removes it; one undo step
   bool Undo();              // undoes the last change of days or colour ranges; false if none
   bool Redo();              // redoes the last undone change; false if none
   bool IsModified() const;  // a change since the last load or save
@@ -68,9 +70,16 @@ class RDX_F508 {
     bool separatorBefore = false;
   };
   // What the view must do after a command that needs more than the model.
-  enum class ViewRequest { None, OpenChart, Import, Export };
-  std::vector<MenuEntry> ContextMenu() const;
-  ViewRequest Command(const QString& command);
+  enum class ViewRequest { None, OpenChart, Import, Export, EditNote };
+  // The menu for a right click on grid row `row` (-1: elsewhere in the window).
+  std::vector<MenuEntry> ContextMenu(int row = -1) const;
+  // Runs a menu command for grid row `row` (-1: the menu was not opened on a day row).
+  ViewRequest Command(const QString& command, int row = -1);
+  // The day a note command acts on: the day of grid row `row`, or the grid's top day when
+  // the row holds none; "" when the grid shows no day.
+  QString NoteDate(int row = -1) const;
+  // The grid row (0 ... 25) a control belongs to, or -1 for a control outside the day rows.
+  int GridRowOf(const QString& array, int index) const;
 
   // For the view: every control, in creation order (stable for the window's life).
   const std::vector<Control>& controls() const { return controls_; }
@@ -192,6 +201,7 @@ class RDX_F508 {
     std::array<DayRec, DaySeries::kMaxDays + 1> days;
     int32_t dayCnt = 0;
     QList<DayRec> archive;
+    Notes notes;
     Table2 range;
   };
   EditState CaptureState() const;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/archive_file.h"
+#include "app/notes_file.h"
 #include "ui/rdx_f508.h"
 
 namespace rdx508 {
@@ -16,7 +17,7 @@ void RDX_F508::LoadArchiveOnce() {
 }
 
 RDX_F508::EditState RDX_F508::CaptureState() const {
-  return EditState{series_.Days, series_.DayCnt, series_.Archive, range_};
+  return EditState{series_.Days, series_.DayCnt, series_.Archive, series_.DayNotes, range_};
 }
 
 void RDX_F508::RestoreState(EditState state, const ChangeInfo& info) {
@@ -24,6 +25,7 @@ void RDX_F508::RestoreState(EditState state, const ChangeInfo& info) {
   series_.Days = std::move(state.days);
   series_.DayCnt = state.dayCnt;
   series_.Archive = std::move(state.archive);
+  series_.DayNotes = std::move(state.notes);
   range_ = std::move(state.range);
   series_.ComputeIndicators();
   // The strip shows the limits of the subject the step changed, or refreshes the ones shown.
@@ -152,7 +154,38 @@ constexpr ScrollKey kScrollKeys[] = {
 
 }  // namespace
 
-std::vector<RDX_F508::MenuEntry> RDX_F508::ContextMenu() const {
+QString RDX_F508::Note(const QString& date) const {
+  return series_.DayNotes.value(date);
+}
+
+void RDX_F508::SetNote(const QString& date, const QString& text) {
+  LoadArchiveOnce();
+  if (date.isEmpty() || Note(date) == text || !NoteProblem(text).isEmpty()) return;
+  EditState before = CaptureState();
+  if (text.isEmpty()) {
+    series_.DayNotes.remove(date);
+  } else {
+    series_.DayNotes.insert(date, text);
+  }
+  history_.Record(std::move(before), {date + u" のメモ"_s, date});
+  RedrawGrid();
+  ShowDay(date);
+}
+
+int RDX_F508::GridRowOf(const QString& array, int index) const {
+  if (index < 0 || index >= kGridRows) return -1;
+  for (int col = 0; col < kColumnCount; ++col)
+    if (controls_[columnBase_[col]].array == array) return index;
+  return -1;
+}
+
+QString RDX_F508::NoteDate(int row) const {
+  if (row >= 0 && row < kGridRows && !controls_[columnBase_[kColDate] + row].text.isEmpty())
+    return controls_[columnBase_[kColDate] + row].text;
+  return controls_[columnBase_[kColDate]].text;
+}
+
+std::vector<RDX_F508::MenuEntry> RDX_F508::ContextMenu(int row) const {
   std::vector<MenuEntry> menu;
   const ChangeInfo* undo = history_.NextUndo();
   const ChangeInfo* redo = history_.NextRedo();
@@ -164,6 +197,11 @@ std::vector<RDX_F508::MenuEntry> RDX_F508::ContextMenu() const {
                   redo != nullptr});
   menu.push_back({u"add"_s, u"追加…"_s, {u"Ctrl+N"_s}, true, true});
   menu.push_back({u"save"_s, u"データ保存"_s, {u"Ctrl+S"_s}, controls_[saveButton_].enabled});
+  const QString noteDate = NoteDate(row);
+  menu.push_back({u"note"_s,
+                  noteDate.isEmpty() ? u"メモ…"_s : noteDate + u" のメモ…"_s,
+                  {u"Ctrl+M"_s},
+                  !noteDate.isEmpty() && !PanelOpen()});
   bool first = true;
   for (const ScrollKey& k : kScrollKeys) {
     menu.push_back({QString::fromUtf16(k.command),
@@ -176,8 +214,10 @@ std::vector<RDX_F508::MenuEntry> RDX_F508::ContextMenu() const {
   return menu;
 }
 
-RDX_F508::ViewRequest RDX_F508::Command(const QString& command) {
+RDX_F508::ViewRequest RDX_F508::Command(const QString& command, int row) {
   LoadArchiveOnce();
+  if (command == u"note")
+    return NoteDate(row).isEmpty() || PanelOpen() ? ViewRequest::None : ViewRequest::EditNote;
   if (command == u"undo") {
     Undo();
   } else if (command == u"redo") {

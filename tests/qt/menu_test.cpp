@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <QContextMenuEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
 
@@ -62,6 +63,26 @@ TEST(Shortcuts, TheRightClickMenuNamesTheStepAndRunsIt) {
   EXPECT_EQ(captions[0], QStringLiteral("元に戻す: ") + added + QStringLiteral(" の追加\tCtrl+Z"));
   EXPECT_EQ(captions[1], QStringLiteral("やり直し\tCtrl+Y"));
   EXPECT_NE(w.model->series().Days[1].Date, added);  // undone
+}
+
+TEST(Shortcuts, CtrlMWritesANoteForTheTopDayThatASaveKeeps) {
+  OpenWindow w;
+  const QString top = w.model->series().Days[1].Date;
+  QTimer::singleShot(0, [] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    auto* edit = dialog->findChild<QLineEdit*>();
+    ASSERT_NE(edit, nullptr);
+    edit->setFocus();
+    KeyClicks(edit, QStringLiteral("日銀会合、利上げ見送り"));
+    KeyClick(edit, Qt::Key_Return);
+  });
+  KeyClick(QApplication::focusWidget(), Qt::Key_M, Qt::ControlModifier);
+  EXPECT_EQ(w.model->Note(top), QStringLiteral("日銀会合、利上げ見送り"));
+  EXPECT_TRUE(w.model->control(QStringLiteral("日付"), 0).cornerMark);
+  w.model->SaveData();
+  const QByteArray notes = ReadBytes(w.folder() + QStringLiteral("/RDX508_NOTES.TXT"));
+  EXPECT_TRUE(FromCp932(notes).contains(top + QStringLiteral(",日銀会合、利上げ見送り\r\n")));
 }
 
 }  // namespace

@@ -36,6 +36,12 @@ void CellLabel::setAlignment(Qt::Alignment alignment) {
   update();
 }
 
+void CellLabel::setCornerMark(bool mark) {
+  if (mark == cornerMark_) return;
+  cornerMark_ = mark;
+  update();
+}
+
 // Text starts at the top of the cell, as in a classic label; too long a text is clipped.
 int CellLabel::textFlags() const {
   return int(alignment_ | Qt::AlignTop | Qt::TextSingleLine);
@@ -48,6 +54,16 @@ void CellLabel::paintEvent(QPaintEvent*) {
     painter.setFont(font());
     painter.setPen(isEnabled() ? fore_ : palette().color(QPalette::Disabled, QPalette::WindowText));
     painter.drawText(rect(), textFlags(), text_);
+  }
+  if (cornerMark_) {
+    // Like a spreadsheet's comment mark: a small red triangle in the top right corner.
+    const qreal side = qMax<qreal>(5, height() / 3.0);
+    const QPointF corner(width(), 0);
+    const QPointF triangle[3] = {corner, corner - QPointF(side, 0), corner + QPointF(0, side)};
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xD0, 0x20, 0x20));
+    painter.drawPolygon(triangle, 3);
   }
   if (hasFocus()) {
     // A cell that takes the focus by tab shows it with a dotted frame, like a button.

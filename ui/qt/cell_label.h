@@ -18,6 +18,7 @@ class CellLabel : public QWidget {
   void setColors(const QColor& fore, const QColor& back);
   void setOpaque(bool opaque);
   void setAlignment(Qt::Alignment alignment);
+  void setCornerMark(bool mark);  // a small triangle in the top right corner
   const QString& text() const { return text_; }
   const QColor& foreColor() const { return fore_; }
   const QColor& backColor() const { return back_; }
@@ -42,6 +43,7 @@ class CellLabel : public QWidget {
   QString text_;
   QColor fore_ = Qt::black, back_ = Qt::white;
   bool opaque_ = true;
+  bool cornerMark_ = false;
   bool pressed_ = false;
   Qt::Alignment alignment_ = Qt::AlignLeft;
 };

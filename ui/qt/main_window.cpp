@@ -14,6 +14,7 @@
 #include "ui/qt/colors.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/line_widget.h"
+#include "ui/qt/note_dialog.h"
 #include "ui/qt/text_box.h"
 #include "ui/qt/twips.h"
 
@@ -109,8 +110,21 @@ void MainWindow::addShortcuts() {
   }
 }
 
-void MainWindow::runCommand(const QString& command) {
-  forward([&] { model_.Command(command); });
+void MainWindow::runCommand(const QString& command, int row) {
+  RDX_F508::ViewRequest request = RDX_F508::ViewRequest::None;
+  forward([&] { request = model_.Command(command, row); });
+  switch (request) {
+    case RDX_F508::ViewRequest::EditNote:
+      editNote(model_.NoteDate(row));
+      break;
+    default:
+      break;
+  }
+}
+
+void MainWindow::editNote(const QString& date) {
+  NoteDialog dialog(date, model_.Note(date), this);
+  if (dialog.exec() == QDialog::Accepted) forward([&] { model_.SetNote(date, dialog.note()); });
 }
 
 // Enter on a focused button goes to the model, which decides what it means there.
@@ -131,13 +145,20 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+  // The day row under the pointer, for the commands that act on a day.
+  int row = -1;
+  if (QWidget* child = childAt(event->pos())) {
+    for (const Item& item : items_)
+      if (item.widget == child) row = model_.GridRowOf(item.shown.array, item.shown.index);
+  }
   QMenu menu(this);
-  for (const RDX_F508::MenuEntry& entry : model_.ContextMenu()) {
+  for (const RDX_F508::MenuEntry& entry : model_.ContextMenu(row)) {
     if (entry.separatorBefore) menu.addSeparator();
     QAction* action = menu.addAction(entry.caption);
     if (!entry.shortcuts.isEmpty()) action->setShortcut(KeySequences(entry.shortcuts).front());
     action->setEnabled(entry.enabled);
-    connect(action, &QAction::triggered, this, [this, command = entry.command] { runCommand(command); });
+    connect(action, &QAction::triggered, this,
+            [this, command = entry.command, row] { runCommand(command, row); });
   }
   menu.exec(event->globalPos());
 }
@@ -224,6 +245,7 @@ void MainWindow::applyLabel(Item& item, const Control& c, bool initial) {
   if (initial || c.opaque != shown.opaque) label->setOpaque(c.opaque);
   if (initial || c.align != shown.align) label->setAlignment(Horizontal(c.align));
   if (initial || c.font != shown.font) label->setFont(LayoutFont(c.font));
+  if (initial || c.cornerMark != shown.cornerMark) label->setCornerMark(c.cornerMark);
 }
 
 void MainWindow::applyTextBox(Item& item, const Control& c, bool initial) {

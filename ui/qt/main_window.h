@@ -26,8 +26,11 @@ class MainWindow : public QWidget {
  public Q_SLOTS:
   // The program is ending: hide the window; a later close asks nothing.
   void programEnded();
-  // Runs a command of the right-click menu (also reached by its shortcut).
-  void runCommand(const QString& command);
+  // Runs a command of the right-click menu (also reached by its shortcut) for grid row
+  // `row` (-1: not opened on a day row).
+  void runCommand(const QString& command, int row = -1);
+  // Opens the note editor of a day.
+  void editNote(const QString& date);
   // Runs work of the model that the first frame did not need, then mirrors.
   void runDeferred(const std::function<void()>& work) { forward(work); }
 

@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "app/startup.h"
+#include "calendar/two_digit_year.h"
 #include "toolkit/clb_c1.h"
 #include "ui/rdx_f508.h"
 
@@ -33,6 +34,8 @@ void QuitAfterFirstPaint(QWidget& window) {
 }
 
 int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown) {
+  // Two-digit years are read around this year for the whole run.
+  SetReferenceYear(host.now().date().year());
   CLB_C1 clb(host);
   StartupTables tables;
   const QString message = ReadStartupFiles(clb, tables);

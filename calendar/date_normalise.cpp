@@ -51,10 +51,14 @@ QString CLB_C1::日付補正(const QString& 日付, int32_t 型) {
     const auto n2 = calendar::WholePart(f2);
     const auto n3 = calendar::WholePart(f3);
     // A numeric part beyond the 32-bit range is no date part: the whole text is unusable.
+    // Only the parts the text's form uses count: a day alone ignores what follows the
+    // empty second part.
     auto tooLarge = [](const QString& field, const std::optional<int32_t>& value) {
       return !value && ParseNumber(field).has_value();
     };
-    const bool usable = !tooLarge(f1, n1) && !tooLarge(f2, n2) && !tooLarge(f3, n3);
+    const int usedParts = f2.isEmpty() ? 1 : (f3.isEmpty() ? 2 : 3);
+    const bool usable =
+        !tooLarge(f1, n1) && (usedParts < 2 || !tooLarge(f2, n2)) && (usedParts < 3 || !tooLarge(f3, n3));
     if (!usable) {
       // keep the default text
     } else if (f2.isEmpty()) {

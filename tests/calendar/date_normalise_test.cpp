@@ -57,7 +57,13 @@ INSTANTIATE_TEST_SUITE_P(
         NormaliseCase{u"０７/０３/２０"_s, 0, u"07/03/15"}, NormaliseCase{u"２０"_s, 0, u"07/03/15"},
         NormaliseCase{u"//"_s, 0, u"07/03/15"}, NormaliseCase{u"/"_s, 0, u"07/03/15"},
         NormaliseCase{u"/"_s, 1, u"2007/03/15"}, NormaliseCase{u"1e5"_s, 0, u"07/03/15"},
-        NormaliseCase{u"nan"_s, 0, u"07/03/15"}, NormaliseCase{u"inf/1/1"_s, 0, u"07/01/01"}));
+        NormaliseCase{u"nan"_s, 0, u"07/03/15"}, NormaliseCase{u"inf/1/1"_s, 0, u"07/01/01"},
+        // Only the parts in use are held to the 32-bit range.
+        NormaliseCase{u"20//99999999999"_s, 0, u"07/03/20"},
+        NormaliseCase{u"20//99999999999"_s, 1, u"2007/03/20"},
+        NormaliseCase{u"4/1/2/99999999999"_s, 0, u"04/01/02"},
+        NormaliseCase{u"99999999999//1"_s, 0, u"07/03/15"},
+        NormaliseCase{u"4/99999999999/"_s, 0, u"07/03/15"}));
 
 using DateNormaliseClockTest = CalendarTest;
 

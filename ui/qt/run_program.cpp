@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <exception>
 
+#include "app/holiday_setup.h"
 #include "app/startup.h"
 #include "calendar/two_digit_year.h"
 #include "toolkit/clb_c1.h"
@@ -43,6 +44,9 @@ int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown) {
     host.startupNotice(message);  // closing the notice ends the program
     return 0;
   }
+  // A holiday list with problems is reported once and used as far as it reads.
+  const QString listProblem = LoadHolidayList(clb, tables.INI);
+  if (!listProblem.isEmpty()) host.errorBox(QStringLiteral("市況ノート"), listProblem);
 
   RDX_F508 model(clb, host, tables);
   MainWindow window(model, host);

@@ -13,6 +13,8 @@ namespace rdx508 {
 RDX_F508::RDX_F508(CLB_C1& clb, Host& host, const StartupTables& tables)
     : clb_(clb), host_(host), tables_(tables) {
   BuildLayout();
+  dateBoxLook_ = {Panel(kPanDateIn).toolTip, Panel(kPanDateIn).backColor};
+  forecastDateLook_ = {Cell(kColDate, kForecastRow).toolTip, Cell(kColDate, kForecastRow).backColor};
 }
 
 Control& RDX_F508::control(const QString& array, int index) {
@@ -94,6 +96,7 @@ void RDX_F508::setText(const QString& array, int index, const QString& text) {
     SetLimitText(c.index, text);
   } else {
     c.text = text;
+    if (&c == &Panel(kPanDateIn)) ShowCalendarNote(c, dateBoxLook_, true);
   }
 }
 

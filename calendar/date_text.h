@@ -20,6 +20,11 @@ std::optional<QDate> DateFromText(const QString& text);
 // date (read around the reference year), the text itself otherwise.
 QString DateOrderKey(const QString& text);
 
+// A real date's place in that order as one number (year * 10000 + month * 100 + day),
+// for sorting many dates without reading each text again; nullopt for a text that is no
+// date, which only DateOrderKey places.
+std::optional<int32_t> DateOrderNumber(const QString& text);
+
 // Whether date text `a` comes before date text `b` in the order days are kept: the order
 // of their DateOrderKey texts, so that 30/01/04 follows 29/12/28 (an empty text comes
 // before every date).

@@ -11,98 +11,60 @@
 namespace rdx508 {
 namespace {
 
-using testing::AppFolderTest;
-
-const QString kHeader = u"国民の祝日・休日月日,国民の祝日・休日名称"_s;
-
-class HolidaySetup : public AppFolderTest {
+class HolidaySetup : public testing::AppFolderTest {
  protected:
   HolidaySetup() { host.clock = QDateTime(QDate(2026, 12, 7), QTime(9, 0)); }
-
-  // Reads a settings file of rows 1-4 and the given further rows.
-  QString Load(const QStringList& moreRows) {
-    QStringList lines{u"1,3,RDX508 設定"_s, u"01,001,日付読込,,\\DAYS.TXT"_s,
-                      u"01,002,日付書込,,\\DAYS.TXT"_s, u"01,003,色読込,,\\COLOR.TXT"_s,
-                      u"01,004,色書込,,\\COLOR.TXT"_s};
-    WriteLines(u"RDX508_INIT.TXT"_s, lines + moreRows);
-    Table3 INI;
-    EXPECT_GE(clb.T_Read(PathOf(u"RDX508_INIT.TXT"_s), INI), 1);
+  // The settings table with `rows` rows, row 5 naming `field3` after the program folder.
+  QString Load(int32_t rows, const QString& field3) {
+    Table3 INI({3, rows, 1});
+    INI(0, 1, 0) = Value(QString::number(rows));
+    if (rows >= 5) INI(3, 5, 1) = Value(field3);
     return LoadHolidayList(clb, INI);
   }
+  int32_t LastYear() const { return clb.holidayList() ? clb.holidayList()->LastYear() : -1; }
   QString Proposed() { return clb.営業日変換(u"26/12/30"_s, 2); }
 };
 
 TEST_F(HolidaySetup, WithoutRowFiveNothingChanges) {
-  EXPECT_EQ(Load({}), QString());
-  EXPECT_EQ(clb.holidayList(), nullptr);
-  EXPECT_EQ(Proposed(), u"26/12/31");  // 2026 has no closed days in the built-in table
-  EXPECT_EQ(Load({u"01,005,休業日ファイル読込,,"_s}), QString());  // a row naming no file
-  EXPECT_EQ(clb.holidayList(), nullptr);
+  for (int32_t rows : {4, 5}) {  // no row 5, or one that names no file
+    EXPECT_EQ(Load(rows, {}), QString());
+    EXPECT_EQ(clb.holidayList(), nullptr);
+    EXPECT_EQ(Proposed(), u"26/12/31");  // 2026 has no closed days in the built-in table
+  }
 }
 
-TEST_F(HolidaySetup, TheShippedListIsReadWithoutAWord) {
-  QFile::copy(QStringLiteral(RDX508_DATA_DIR "/syukujitsu.csv"), PathOf(u"syukujitsu.csv"_s));
-  EXPECT_EQ(Load({u"01,005,休業日ファイル読込,,\\syukujitsu.csv"_s}), QString());
-  ASSERT_NE(clb.holidayList(), nullptr);
-  EXPECT_EQ(clb.holidayList()->FirstYear(), 2004);
-  EXPECT_EQ(clb.holidayList()->LastYear(), 2027);
-  EXPECT_EQ(Proposed(), u"27/01/04");
-  // Field 2 is a full path, as for rows 1-4.
-  EXPECT_EQ(Load({u"01,005,休業日ファイル読込,"_s + PathOf(u"syukujitsu.csv"_s) + u",x"_s}), QString());
-  EXPECT_EQ(clb.holidayList()->LastYear(), 2027);
-}
-
-struct BrokenCase {
-  const char* name;
-  QByteArray bytes;  // written as the list; empty name below means no file at all
-  bool write;
-  QStringList says;  // parts of the message
-  int32_t lastYear;  // of the list in use afterwards, 0 = empty
-};
-
-class BrokenHolidayList : public HolidaySetup, public ::testing::WithParamInterface<BrokenCase> {};
-
-TEST_P(BrokenHolidayList, IsReportedOnceAndItsValidLinesUsed) {
-  const BrokenCase& c = GetParam();
-  if (c.write) testing::WriteBytes(PathOf(u"H.csv"_s), c.bytes);
-  const QString message = Load({u"01,005,休業日ファイル読込,,\\H.csv"_s});
-  EXPECT_TRUE(message.contains(u"\\H.csv"_s)) << message.toStdString();  // the file it names
-  for (const QString& part : c.says)
-    EXPECT_TRUE(message.contains(part)) << message.toStdString() << " lacks " << part.toStdString();
-  ASSERT_NE(clb.holidayList(), nullptr);
-  EXPECT_EQ(clb.holidayList()->LastYear(), c.lastYear);
-  // Whatever was read, weekends and the year end are closed.
-  EXPECT_EQ(Proposed(), u"27/01/04");
+// Each kind of broken list is reported in one message naming the file and the first bad
+// line; its valid lines are used, and weekends and the year end are closed whatever it held.
+TEST_F(HolidaySetup, ABrokenListIsReportedAndItsValidLinesUsed) {
+  const QString header = u"国民の祝日・休日月日,国民の祝日・休日名称\r\n"_s;
+  const struct {
+    std::optional<QByteArray> bytes;  // nullopt: no file; null: a folder of that name
+    QStringList says;
+    int32_t lastYear;
+  } cases[] = {
+      {std::nullopt, {u"ありません"_s, u"組み込み"_s}, 0},
+      {QByteArray(), {u"読めません"_s, u"組み込み"_s}, 0},
+      {QByteArray(""), {u"空です"_s}, 0},
+      {testing::ToCp932(u"祝日\r\n2026/1/1,元日\r\n"_s),
+       {u"1行目"_s, u"見出し"_s, u"：祝日"_s, u"1日の"_s},
+       2026},
+      {testing::ToCp932(header + u"2027/1/1,元日\r\n2025/2/30,休日\r\nabc\r\n"_s),
+       {u"2行あります"_s, u"3行目：2025/2/30,休日"_s, u"1日の休業日を使います"_s},
+       2027},
+      {testing::ToCp932(header + u"元日\r\n"_s), {u"2行目：元日"_s, u"組み込み"_s}, 0},
+  };
+  for (const auto& c : cases) {
+    QDir(dir.path()).rmdir(u"H.csv"_s);
+    QFile::remove(PathOf(u"H.csv"_s));
+    if (c.bytes && c.bytes->isNull()) QDir(dir.path()).mkdir(u"H.csv"_s);
+    if (c.bytes && !c.bytes->isNull()) testing::WriteBytes(PathOf(u"H.csv"_s), *c.bytes);
+    const QString message = Load(5, u"\\H.csv"_s);
+    for (const QString& part : c.says + QStringList{u"\\H.csv"_s})
+      EXPECT_TRUE(message.contains(part)) << message.toStdString() << " lacks " << part.toStdString();
+    EXPECT_EQ(LastYear(), c.lastYear);
+    EXPECT_EQ(Proposed(), u"27/01/04");
+  }
   EXPECT_TRUE(host.errors.empty());  // the caller shows the message
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, BrokenHolidayList,
-    ::testing::Values(BrokenCase{"Missing", {}, false, {u"ありません"_s, u"組み込み"_s}, 0},
-                      BrokenCase{"Empty", {}, true, {u"空です"_s, u"組み込み"_s}, 0},
-                      BrokenCase{"WrongHeader",
-                                 testing::ToCp932(u"祝日\r\n2026/1/1,元日\r\n"_s),
-                                 true,
-                                 {u"1行目"_s, u"見出し"_s, u"：祝日"_s, u"1日"_s},
-                                 2026},
-                      BrokenCase{
-                          "ImpossibleDate",
-                          testing::ToCp932(kHeader + u"\r\n2027/1/1,元日\r\n2025/2/30,休日\r\nabc\r\n"_s),
-                          true,
-                          {u"2行あります"_s, u"3行目：2025/2/30,休日"_s, u"1日の休業日を使います"_s},
-                          2027},
-                      BrokenCase{"NoValidLine",
-                                 testing::ToCp932(kHeader + u"\r\n元日\r\n"_s),
-                                 true,
-                                 {u"2行目：元日"_s, u"組み込み"_s},
-                                 0}),
-    [](const auto& p) { return std::string(p.param.name); });
-
-TEST_F(HolidaySetup, AFolderInsteadOfAListCannotBeRead) {
-  ASSERT_TRUE(QDir(dir.path()).mkdir(u"H.csv"_s));
-  const QString message = Load({u"01,005,休業日ファイル読込,,\\H.csv"_s});
-  EXPECT_TRUE(message.startsWith(u"休業日ファイルを読めません"_s)) << message.toStdString();
-  EXPECT_EQ(Proposed(), u"27/01/04");
 }
 
 }  // namespace

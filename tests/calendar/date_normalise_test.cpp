@@ -67,25 +67,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 using DateNormaliseClockTest = CalendarTest;
 
-// Whether 29 February exists follows the year the two-digit year stands for in the window
-// around the clock's year: 00 is 2000 in 2026 but 2100 in 2081.
+// 29 February follows the year the two-digit year stands for around the clock's year:
+// 00 is 2000 in 2026 but 2100 in 2081.
 TEST_F(DateNormaliseClockTest, ValidityFollowsTheTwoDigitYearWindow) {
-  const struct {
-    int clockYear;
-    const char16_t *typed, *expected;
-  } cases[] = {{2026, u"00/2/29", u"00/02/29"},
-               {2081, u"00/2/29", u"81/12/07"},
-               {2081, u"00/2/29/x", u"81/12/07"},
-               {2026, u"30/1/4", u"30/01/04"},
-               {2026, u"2100/2/29", u"00/02/29"}};
-  for (const auto& c : cases) {
-    host.clock = QDateTime(QDate(c.clockYear, 12, 7), QTime(9, 0));
-    EXPECT_EQ(clb.日付補正(QString::fromUtf16(c.typed)), QString::fromUtf16(c.expected))
-        << c.clockYear << " " << QString::fromUtf16(c.typed).toStdString();
-  }
+  host.clock = QDateTime(QDate(2026, 12, 7), QTime(9, 0));
+  EXPECT_EQ(clb.日付補正(u"00/2/29"_s) + clb.日付補正(u"30/1/4"_s, 1), u"00/02/2930/01/04");
   host.clock = QDateTime(QDate(2081, 12, 7), QTime(9, 0));
-  EXPECT_EQ(clb.日付補正(u"00/2/29"_s, 1), u"2081/12/07");
-  EXPECT_EQ(clb.日付補正(u"2000/2/29"_s, 1), u"2000/02/29");
+  EXPECT_EQ(clb.日付補正(u"00/2/29"_s) + clb.日付補正(u"00/2/29"_s, 1), u"81/12/072081/12/07");
 }
 
 TEST_F(DateNormaliseClockTest, TodayComesFromTheHostClock) {

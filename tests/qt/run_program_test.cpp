@@ -6,7 +6,6 @@
 #include <QTimer>
 
 #include "open_window.h"
-#include "ui/qt/cell_label.h"
 #include "ui/qt/run_program.h"
 
 namespace rdx508::testing {
@@ -51,29 +50,6 @@ TEST(RunProgram, AMissingFileShowsItsNoticeAndOpensNoWindow) {
     EXPECT_FALSE(shown);
     EXPECT_EQ(p.boxes, std::vector<QString>{u"市況ノート: "_s + QString::fromUtf16(c.notice)});
   }
-}
-
-// A holiday list with a bad line is reported in one box before the window opens; the
-// window then works on the list's valid lines.
-TEST(RunProgram, ABrokenHolidayListIsReportedOnceAndTheWindowOpens) {
-  Program p;
-  CopySampleData(p.dir.path());
-  WriteBytes(p.file(u"syukujitsu.csv"_s),
-             ToCp932(u"国民の祝日・休日月日,国民の祝日・休日名称\r\n2024/12/30,x\r\n2025/2/30,休日\r\n"_s));
-  QString proposed;
-  EXPECT_EQ(RunProgram(p.host,
-                       [&](MainWindow& window) {
-                         QTimer::singleShot(0, &window, [&window, &proposed] {
-                           proposed = static_cast<CellLabel*>(window.widgetFor(u"日付"_s, 26))->text();
-                           window.close();
-                         });
-                       }),
-            0);
-  ASSERT_EQ(p.boxes.size(), 2u);  // the list's box, then the save question on closing
-  EXPECT_TRUE(p.boxes[0].startsWith(u"市況ノート: 休業日ファイルに読めない行が1行あります。"_s))
-      << p.boxes[0].toStdString();
-  EXPECT_TRUE(p.boxes[0].contains(u"3行目：2025/2/30,休日"_s)) << p.boxes[0].toStdString();
-  EXPECT_EQ(proposed, u"25/01/06");  // 30 December 2024 is listed; 2025 has weekends and the year end
 }
 
 // Closing the window asks the save question once; the loop ends either way, and only

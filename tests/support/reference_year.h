@@ -1,6 +1,5 @@
 #pragma once
-// Sets the year two-digit years are read around for one test, and puts the previous one
-// back afterwards.
+// Sets the year two-digit years are read around for one test, and puts the previous one back.
 
 #include "calendar/two_digit_year.h"
 
@@ -10,8 +9,6 @@ class ReferenceYearScope {
  public:
   explicit ReferenceYearScope(int32_t year) : previous_(ReferenceYear()) { SetReferenceYear(year); }
   ~ReferenceYearScope() { SetReferenceYear(previous_); }
-  ReferenceYearScope(const ReferenceYearScope&) = delete;
-  ReferenceYearScope& operator=(const ReferenceYearScope&) = delete;
 
  private:
   int32_t previous_;

@@ -5,6 +5,7 @@
 #include "calendar/holiday_list.h"
 #include "calendar/normalised_day.h"
 #include "toolkit/clb_error.h"
+#include "ui/typed_input.h"
 
 namespace rdx508 {
 
@@ -24,7 +25,7 @@ QString CalendarNote(CLB_C1& clb, const QString& date, bool closedToo) {
   const HolidayList* list = clb.holidayList();
   if (!list || date.trimmed().isEmpty()) return {};
   try {
-    const QString day = clb.日付補正(date, 0);
+    const QString day = clb.日付補正(NormalisedTyped(date), 0);
     const calendar::YearDay at = calendar::NormalisedYearDay(clb, day);
     QStringList notes;
     if (closedToo) {

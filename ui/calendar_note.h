@@ -5,12 +5,13 @@
 #include <QString>
 
 #include "toolkit/clb_c1.h"
+#include "ui/colours.h"
 
 namespace rdx508 {
 
-// The background of a date cell that carries a calendar note (amber, beside the red text
-// of a refused date).
-inline constexpr quint32 kCalendarNoteBack = 0x0050C8FF;
+// The background of a date cell that carries a calendar note: the amber of a typed value
+// worth a second look (the red text of a refused date keeps its own meaning).
+inline constexpr quint32 kCalendarNoteBack = kCheckBack;
 
 // The note for a date text as the entry panel would store it (normalised by 日付補正):
 // "" without a holiday list or for an empty text; otherwise, when `closedToo` and the day

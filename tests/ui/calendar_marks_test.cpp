@@ -60,7 +60,7 @@ TEST_F(CalendarMarks, TypedClosedDaysAreNotedAndStillAdded) {
   const struct {
     const char16_t *typed, *note;
   } cases[] = {{u"21", u""},
-               {u"9/22", u"26/09/22は休業日です"},
+               {u"９／２２", u"26/09/22は休業日です"},
                {u"28/1/8", u"28/01/08は休業日です。休業日リストは2027年まで"},
                {u"20", u"26/12/20は休業日です"}};
   for (const auto& c : cases) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/table_entry.h"
+#include "calendar/date_text.h"
 #include "toolkit/decimal_text.h"
 #include "toolkit/numeric.h"
 
@@ -67,9 +68,11 @@ void LoadDays(CLB_C1& clb, const Table3& DayTbl, DaySeries& series) {
   series.DayCnt = count;
   series.Days.fill(DayRec{});
 
+  // Sorted by the dates' order keys, so that the load orders days like every other part
+  // of the program (two-digit years read in their window).
   List keys(count > 0 ? List::Bounds{count - 1} : List::Bounds{-1});
   for (int32_t r = 1; r <= count; ++r)
-    keys(r - 1) = Value(EntryOrEmpty(DayTbl, 1, r, 1).toText());
+    keys(r - 1) = Value(DateOrderKey(EntryOrEmpty(DayTbl, 1, r, 1).toText()));
 
   const std::vector<int32_t> order = NewestFirst(clb, keys, count);
   for (int32_t c = 0; c < count; ++c) {

@@ -12,8 +12,8 @@
 namespace rdx508 {
 
 // Fills the series from the day table read at start-up (at most 998 rows, newest first,
-// via TblSort "DsN"+count). Non-numeric values load as 0; issue counts are rounded half to
-// even and held to the 32-bit range. Sums and Inds are left for ComputeIndicators.
+// via TblSort "DsN"+count on the dates' DateOrderKey). Non-numeric values load as 0; issue counts are rounded
+// half to even and held to the 32-bit range. Sums and Inds are left for ComputeIndicators.
 void LoadDays(CLB_C1& clb, const Table3& DayTbl, DaySeries& series);
 
 // The complete day-file text for a save at `now` (header, comment, one "01,ppp,..." line

@@ -2,6 +2,7 @@
 // over the heading row or the clicked day row, drawn above the grid cells.
 
 #include "toolkit/numeric.h"
+#include "ui/calendar_note.h"
 #include "ui/rdx_f508.h"
 
 namespace rdx508 {
@@ -44,6 +45,7 @@ void RDX_F508::OpenAddPanel() {
   ChainPanel({kPanModify, kPanYes, kPanNo, kPanDateIn, kPanFirstIn, kPanSecondIn, kPanUpIn, kPanDownIn},
              anchor.left, anchor.top);
   Panel(kPanDateIn).text = BusinessDay(Cell(kColDate, 0).text, 2);
+  ShowCalendarNote(Panel(kPanDateIn), dateBoxLook_, true);
   Panel(kPanFirstIn).text.clear();
   Panel(kPanSecondIn).text.clear();
   SetValueTips(indexMode_ == 0);
@@ -51,6 +53,12 @@ void RDX_F508::OpenAddPanel() {
   Panel(kPanDownIn).text.clear();
   controls_[saveButton_].enabled = false;
   SetFocus(Panel(kPanFirstIn));
+}
+
+void RDX_F508::ShowCalendarNote(Control& cell, const DateLook& plain, bool closedToo) {
+  const QString note = CalendarNote(clb_, cell.text, closedToo);
+  cell.toolTip = note.isEmpty() ? plain.toolTip : note;
+  cell.backColor = note.isEmpty() ? plain.backColor : kCalendarNoteBack;
 }
 
 void RDX_F508::OpenModifyPanel(int row) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "toolkit/clb_error.h"
+#include "ui/calendar_note.h"
 #include "ui/cell_text.h"
 #include "ui/colours.h"
 #include "ui/forecast_scale.h"
@@ -59,6 +60,7 @@ void RDX_F508::UpdateForecast(int32_t request, int32_t direction) {
   if (topDate.isEmpty()) {
     for (int col = kColDate; col < kColumnCount; ++col)
       Cell(col, f).text.clear();
+    ShowCalendarNote(Cell(kColDate, f), forecastDateLook_, false);
     return;
   }
 
@@ -76,6 +78,7 @@ void RDX_F508::UpdateForecast(int32_t request, int32_t direction) {
   QString next = BusinessDay(topDate, 1);
   if (next == topDate) next = BusinessDay(topDate, 2);
   Cell(kColDate, f).text = next;
+  ShowCalendarNote(Cell(kColDate, f), forecastDateLook_, false);
 
   // Issues: the day count of grid row 24 split by the forecast ratio.
   const int32_t p0 = gridOffset_ + 1;

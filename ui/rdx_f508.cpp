@@ -14,6 +14,8 @@ namespace rdx508 {
 RDX_F508::RDX_F508(CLB_C1& clb, Host& host, const StartupTables& tables)
     : clb_(clb), host_(host), tables_(tables) {
   BuildLayout();
+  dateBoxLook_ = {Panel(kPanDateIn).toolTip, Panel(kPanDateIn).backColor};
+  forecastDateLook_ = {Cell(kColDate, kForecastRow).toolTip, Cell(kColDate, kForecastRow).backColor};
 }
 
 Control& RDX_F508::control(const QString& array, int index) {
@@ -103,6 +105,7 @@ void RDX_F508::setText(const QString& array, int index, const QString& text) {
     c.text = text;
     if (input >= 0) typedInto_[static_cast<size_t>(input)] = true;
   }
+  if (input == kPanDateIn) ShowCalendarNote(c, dateBoxLook_, true);  // typed or pasted
   if (input >= 0 && PanelOpen()) CheckEntry();
 }
 

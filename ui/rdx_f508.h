@@ -222,6 +222,15 @@ class RDX_F508 {
   // 営業日変換, with a date the calendar cannot handle giving "" instead of an error.
   QString BusinessDay(const QString& date, int32_t days);
 
+  // A date cell's tool tip and background as laid out, and the CalendarNote of its text
+  // shown over them (the add panel's date box also notes a closed day).
+  struct DateLook {
+    QString toolTip;
+    quint32 backColor;
+  };
+  void ShowCalendarNote(Control& cell, const DateLook& plain, bool closedToo);
+  DateLook dateBoxLook_, forecastDateLook_;
+
   // Values of a day as the grid shows them in the current index mode.
   double IndexValue(int32_t position) const;
   const WinSum& SumsAt(int32_t position) const;

@@ -2,7 +2,9 @@
 
 #include "app/color_file.h"
 #include "app/day_file.h"
+#include "app/holiday_setup.h"
 #include "app/startup.h"
+#include "calendar/holiday_list.h"
 #include "support/fake_host.h"
 
 namespace rdx508 {
@@ -16,6 +18,7 @@ class SampleData : public ::testing::Test {
   void SetUp() override {
     host.folder = QString::fromUtf8(RDX508_DATA_DIR);
     ASSERT_EQ(ReadStartupFiles(clb, tables), QString());
+    ASSERT_EQ(LoadHolidayList(clb, tables.INI), QString());
     LoadDays(clb, tables.DayTbl, series);
     LoadRanges(tables.ColorTbl, range);
   }
@@ -34,6 +37,8 @@ TEST_F(SampleData, SettingsNameTheDataFilesInTheProgramFolder) {
   }
   EXPECT_EQ(DataFilePath(tables.INI, 1, host.folder), DataFilePath(tables.INI, 2, host.folder));
   EXPECT_EQ(DataFilePath(tables.INI, 3, host.folder), DataFilePath(tables.INI, 4, host.folder));
+  ASSERT_NE(clb.holidayList(), nullptr);  // row 5: the shipped list, 2004-2027
+  EXPECT_EQ(clb.holidayList()->LastYear(), 2027);
 }
 
 TEST_F(SampleData, DaysArePlausibleConsecutiveTradingDaysNewestFirst) {
@@ -47,13 +52,14 @@ TEST_F(SampleData, DaysArePlausibleConsecutiveTradingDaysNewestFirst) {
     EXPECT_LT(day.Nikkei, 40000) << p;
     EXPECT_GE(day.Up + day.Down, 1500) << p;
     EXPECT_LE(day.Up + day.Down, 1650) << p;
-    EXPECT_NE(day.Date, u"24/12/23");
+    EXPECT_NE(day.Date, u"24/11/04");  // a substitute holiday in the list
     if (p < series.DayCnt) {
       // The program's own calendar finds each day as the business day after the older one.
       EXPECT_EQ(clb.営業日変換(series.Days[static_cast<size_t>(p) + 1].Date, 2), day.Date) << p;
     }
   }
   EXPECT_TRUE(series.Days[81].Date.isEmpty());
+  EXPECT_EQ(series.Days[5].Date, u"24/12/23");  // no holiday since 2019
   series.ComputeIndicators();
   EXPECT_GT(series.Inds[1].AdRatio, 0);
 }

@@ -6,7 +6,9 @@
 #include <exception>
 
 #include "app/data_lock.h"
+#include "app/holiday_setup.h"
 #include "app/startup.h"
+#include "calendar/two_digit_year.h"
 #include "toolkit/clb_c1.h"
 #include "ui/rdx_f508.h"
 
@@ -35,6 +37,8 @@ void QuitAfterFirstPaint(QWidget& window) {
 }
 
 int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown) {
+  // Two-digit years are read around this year for the whole run.
+  SetReferenceYear(host.now().date().year());
   CLB_C1 clb(host);
   StartupTables tables;
   const QString message = ReadStartupFiles(clb, tables);
@@ -48,6 +52,9 @@ int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown) {
     host.startupNotice(u"すでに起動しています。"_s);
     return 0;
   }
+  // A holiday list with problems is reported once and used as far as it reads.
+  const QString listProblem = LoadHolidayList(clb, tables.INI);
+  if (!listProblem.isEmpty()) host.errorBox(QStringLiteral("市況ノート"), listProblem);
 
   RDX_F508 model(clb, host, tables);
   MainWindow window(model, host);

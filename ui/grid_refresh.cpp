@@ -10,22 +10,9 @@
 #include "toolkit/numeric.h"
 #include "ui/cell_text.h"
 #include "ui/rdx_f508.h"
+#include "ui/weekday_text.h"
 
 namespace rdx508 {
-
-namespace {
-
-struct Weekday {
-  char16_t text;
-  quint32 color;
-};
-
-// Qt counts Monday = 1 ... Sunday = 7.
-constexpr Weekday kWeekdays[8] = {{u'？', 0x000000C0},     {u'月', 0x00C000C0},     {u'火', kSysWindowText},
-                                  {u'水', kSysWindowText}, {u'木', kSysWindowText}, {u'金', 0x00C00000},
-                                  {u'？', 0x00008000},     {u'？', 0x000000C0}};
-
-}  // namespace
 
 double RDX_F508::IndexValue(int32_t position) const {
   if (position < 0 || position > DaySeries::kMaxDays) return 0;
@@ -115,8 +102,8 @@ void RDX_F508::FillRow(int r, int32_t p) {
   // no weekday; the cell keeps its colour.
   Control& seq = Cell(kColSeq, r);
   if (const std::optional<QDate> d = DateFromText(date.text)) {
-    const Weekday& w = kWeekdays[d->dayOfWeek()];
-    seq.text = QString(QChar(w.text));
+    const WeekdayText w = WeekdayOf(*d);
+    seq.text = w.text;
     seq.foreColor = w.color;
   } else {
     seq.text.clear();

@@ -137,6 +137,8 @@ void RDX_F508::click(const QString& array, int index) {
     button.text = u"保存("_s + host_.now().toString(u"hh:mm"_s) + u')';
   } else if (array == u"終了") {
     EndProgram();
+  } else if (array == u"チャート") {
+    ++chartRequests_;
   }
 }
 

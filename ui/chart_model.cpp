@@ -82,6 +82,7 @@ bool ChartModel::sync(const ChartInput& input) {
     RebuildDays(*input.series);
     const int n = dayCount();
     if (!wasShown) {
+      chosen_ = ChartRange::SixMonths;
       std::tie(first_, count_) = RangeOf(ChartRange::SixMonths);
     } else if (showedAll) {
       first_ = 0, count_ = n;
@@ -171,10 +172,12 @@ std::pair<int, int> ChartModel::RangeOf(ChartRange range) const {
 
 void ChartModel::showRange(ChartRange range) {
   const auto [first, count] = RangeOf(range);
+  chosen_ = range;
   setView(first, count);
 }
 
 std::optional<ChartRange> ChartModel::shownRange() const {
+  if (chosen_ && RangeOf(*chosen_) == std::pair(first_, count_)) return chosen_;
   for (ChartRange r : {ChartRange::ThreeMonths, ChartRange::SixMonths, ChartRange::OneYear, ChartRange::All})
     if (RangeOf(r) == std::pair(first_, count_)) return r;
   return std::nullopt;
@@ -414,7 +417,9 @@ bool ChartModel::showCursorAt(int day) {
 }
 
 bool ChartModel::moveCursor(int delta) {
-  return showCursorAt(cursor_ ? *cursor_ + delta : first_ + count_ - 1);
+  const int last = first_ + count_ - 1;
+  if (!cursor_ || *cursor_ < first_ || *cursor_ > last) return showCursorAt(last);
+  return showCursorAt(*cursor_ + delta);
 }
 
 ChartReadout ChartModel::readout(int day) const {

@@ -76,7 +76,8 @@ class ChartModel {
   // Shows `count` days from `first`, held to the days there are (at least kMinVisible).
   void setView(int first, int count);
   void showRange(ChartRange range);
-  // The button whose range is shown, if any.
+  // The button whose range is shown, if any: the one chosen last where several ranges hold
+  // the same days.
   std::optional<ChartRange> shownRange() const;
   // Zooms by `factor` (below 1 shows fewer days) keeping the day under x where it is.
   void zoomAt(double x, double factor);
@@ -108,7 +109,8 @@ class ChartModel {
   // Puts the cursor on `day` (held to the days there are) and moves the view to show it.
   // Returns whether the view moved.
   bool showCursorAt(int day);
-  // Moves the cursor by `delta` days, or puts it on the newest shown day when there is none.
+  // Moves the cursor by `delta` days, or puts it on the newest shown day when it is not
+  // among the days shown.
   bool moveCursor(int delta);
   ChartReadout readout(int day) const;
   // The position in the day series the main grid scrolls to for a day: its own, or for a
@@ -147,6 +149,7 @@ class ChartModel {
   std::vector<TimeTick> ticks_;
 
   int first_ = 0, count_ = 0;
+  std::optional<ChartRange> chosen_;  // the range shown last
   std::optional<int> cursor_;
 };
 

@@ -2,10 +2,13 @@
 
 #include <QCloseEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <algorithm>
 #include <exception>
 
+#include "ui/chart_input.h"
 #include "ui/qt/cell_label.h"
+#include "ui/qt/chart_window.h"
 #include "ui/qt/colors.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/line_widget.h"
@@ -69,7 +72,14 @@ MainWindow::MainWindow(RDX_F508& model, Host& host, QWidget* parent)
   restack(all);
   chainTabOrder();
   followFocus();
+
+  // Ctrl+G is a click of チャート.
+  auto* chartKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this);
+  connect(chartKey, &QShortcut::activated, this,
+          [this] { forward([&] { model_.click(QStringLiteral("チャート")); }); });
 }
+
+MainWindow::~MainWindow() = default;
 
 QWidget* MainWindow::createWidget(const Control& control) {
   const QString array = control.array;
@@ -197,6 +207,27 @@ void MainWindow::mirror() {
   if (!raised.empty()) restack(raised);
   if (tabChanged) chainTabOrder();
   followFocus();
+  followChart();
+}
+
+void MainWindow::followChart() {
+  if (model_.chartRequests() != chartRequests_) {
+    chartRequests_ = model_.chartRequests();
+    openChart();
+  } else if (chart_ && chart_->isVisible()) {
+    chart_->sync(ChartInputOf(model_));
+  }
+}
+
+void MainWindow::openChart() {
+  if (!chart_) {
+    chart_ = std::make_unique<ChartWindow>(model_.clb(), host_, chartSettingsFile_);
+    // A day chosen in the chart becomes the grid's top row, as far as the grid scrolls.
+    connect(chart_.get(), &ChartWindow::dayChosen, this,
+            [this](int32_t position) { forward([&] { model_.ScrollToPosition(position); }); });
+  }
+  chart_->sync(ChartInputOf(model_));
+  chart_->open();
 }
 
 // Widgets later in Qt's sibling list are drawn above earlier ones; the stacking order
@@ -275,6 +306,7 @@ void MainWindow::forward(const std::function<void()>& event) {
 
 void MainWindow::programEnded() {
   ended_ = true;
+  if (chart_) chart_->close();
   hide();
 }
 
@@ -288,6 +320,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   if (ended_ || model_.HasEnded()) {
     ended_ = true;
+    if (chart_) chart_->close();
     event->accept();
   } else {
     event->ignore();

@@ -338,62 +338,61 @@ void ChartModel::Relayout() {
 
 // ---- Lines ------------------------------------------------------------------------------
 
+ChartPane ChartModel::PaneOf(ChartLine line) const {
+  switch (line) {
+    case ChartLine::AdRatio:
+      return ChartPane::AdRatio;
+    case ChartLine::UpRatio:
+    case ChartLine::UpRatio5:
+      return ChartPane::UpRatio;
+    default:
+      return ChartPane::Index;
+  }
+}
+
 std::vector<std::vector<QPointF>> ChartModel::path(ChartLine line) const {
   std::vector<std::vector<QPointF>> segments;
   if (count_ == 0) return segments;
-  const ChartPane pane = line == ChartLine::AdRatio                                  ? ChartPane::AdRatio
-                         : line == ChartLine::UpRatio || line == ChartLine::UpRatio5 ? ChartPane::UpRatio
-                                                                                     : ChartPane::Index;
-  // One day either side, so that the line runs on to the pane's edges.
-  const int from = std::max(first_ - 1, 0), to = std::min(first_ + count_, dayCount() - 1);
-  const bool thin = dayWidth() < 0.5;
-
+  const ChartPane pane = PaneOf(line);
   std::vector<QPointF> current;
-  // Days of the current pixel column: the first, lowest, highest and last.
-  struct Column {
-    long key = std::numeric_limits<long>::min();
-    int firstDay = -1, lowDay = -1, highDay = -1, lastDay = -1;
-  } column;
-  auto point = [&](int day) { return QPointF(xOfDay(day), yOf(pane, valueOf(line, day))); };
-  auto flushColumn = [&] {
-    if (column.firstDay < 0) return;
-    std::array<int, 4> order = {column.firstDay, std::min(column.lowDay, column.highDay),
-                                std::max(column.lowDay, column.highDay), column.lastDay};
-    int previous = -1;
-    for (int day : order) {
-      if (day != previous) current.push_back(point(day));
-      previous = day;
+  for (int d = std::max(first_ - 1, 0); d <= std::min(first_ + count_, dayCount() - 1); ++d) {
+    const double v = valueOf(line, d);
+    if (IsPresent(v)) {
+      current.emplace_back(xOfDay(d), yOf(pane, v));
+    } else if (!current.empty()) {
+      segments.push_back(std::move(current));
+      current.clear();
     }
-    column = Column{};
-  };
-  auto endSegment = [&] {
-    flushColumn();
-    if (!current.empty()) segments.push_back(std::move(current));
-    current.clear();
-  };
+  }
+  if (!current.empty()) segments.push_back(std::move(current));
+  return segments;
+}
 
-  for (int d = from; d <= to; ++d) {
+std::vector<ChartModel::ColumnSpan> ChartModel::spans(ChartLine line) const {
+  std::vector<ColumnSpan> result;
+  const ChartPane pane = PaneOf(line);
+  double lastY = std::numeric_limits<double>::quiet_NaN();  // of the day before, if present
+  for (int d = first_; d < first_ + count_; ++d) {
     const double v = valueOf(line, d);
     if (!IsPresent(v)) {
-      endSegment();
+      lastY = v;
       continue;
     }
-    if (!thin) {
-      current.push_back(point(d));
-      continue;
+    const double y = yOf(pane, v);
+    const double x = std::floor(xOfDay(d));
+    if (result.empty() || result.back().x != x) {
+      result.push_back({x, y, y});
+      if (IsPresent(lastY)) {  // join the column before
+        result.back().top = std::min(y, lastY);
+        result.back().bottom = std::max(y, lastY);
+      }
+    } else {
+      result.back().top = std::min(result.back().top, y);
+      result.back().bottom = std::max(result.back().bottom, y);
     }
-    const long key = long(std::floor(xOfDay(d)));
-    if (key != column.key) {
-      flushColumn();
-      column.key = key;
-      column.firstDay = column.lowDay = column.highDay = d;
-    }
-    if (v < valueOf(line, column.lowDay)) column.lowDay = d;
-    if (v > valueOf(line, column.highDay)) column.highDay = d;
-    column.lastDay = d;
+    lastY = y;
   }
-  endSegment();
-  return segments;
+  return result;
 }
 
 // ---- Cursor -----------------------------------------------------------------------------

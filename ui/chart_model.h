@@ -99,9 +99,19 @@ class ChartModel {
 
   // A day's value of a line; NaN where it is absent (a window not yet full).
   double valueOf(ChartLine line, int day) const;
-  // The shown part of a line in pixels, one point a day, or where days are narrower than a
-  // pixel the first, lowest, highest and last of each pixel column; broken where absent.
+  // Days narrower than this many pixels make a dense view, whose lines are drawn as spans.
+  static constexpr double kDenseDayWidth = 2;
+  bool dense() const { return dayWidth() < kDenseDayWidth; }
+  // The shown part of a line in pixels, one point a day and one day beyond either edge,
+  // broken where absent.
   std::vector<std::vector<QPointF>> path(ChartLine line) const;
+  // A dense line as one vertical span a pixel column, from its highest to its lowest point
+  // there, reaching back to the last point of the column before so the line stays joined.
+  struct ColumnSpan {
+    double x;            // the column's left edge
+    double top, bottom;  // in pixels, top <= bottom
+  };
+  std::vector<ColumnSpan> spans(ChartLine line) const;
 
   // The day the crosshair and the read-out stand on.
   std::optional<int> cursor() const { return cursor_; }
@@ -125,6 +135,7 @@ class ChartModel {
   void Relayout();
   ValueScale IndexScale(int maxTicks) const;
   ValueScale AdRatioScale(int maxTicks) const;
+  ChartPane PaneOf(ChartLine line) const;
 
   CLB_C1& clb_;
   quint64 revision_ = 1;

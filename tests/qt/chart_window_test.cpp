@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 #include <QClipboard>
+#include <QDate>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include "open_window.h"
 #include "ui/qt/chart_window.h"
 #include "ui/qt/colors.h"
@@ -223,6 +225,53 @@ TEST(ChartHere, ScreenshotLinesAndColours) {
   }
 }
 
+// Forty years of days, most of them in the archive, all in one view: drawn as spans a
+// pixel column (the picture goes to chart_10000.png in the build folder).
+TEST(ChartHere, TenThousandDaysInOneView) {
+  QTemporaryDir dir;
+  FakeHost host;
+  CLB_C1 clb(host);
+  DaySeries series;
+  QDate d(2024, 11, 29);
+  for (int k = 0; k < 10000; d = d.addDays(-1)) {
+    if (d.dayOfWeek() > 5) continue;
+    const DayRec day{d.toString(u"yyyy/MM/dd"_s), 1500 + 800 * std::sin(k / 500.0) + k % 41,
+                     800 + (k * 53) % 300, 700 + (k * 31) % 250, 20000 + 9000 * std::sin(k / 700.0)};
+    if (k++ < DaySeries::kMaxDays) {
+      series.Days[size_t(k)] = day;
+      series.DayCnt = k;
+    } else {
+      series.Archive.push_back(day);
+    }
+  }
+  series.ComputeIndicators();
+  ChartWindow window(clb, host, dir.filePath(u"chart.ini"_s));
+  ChartInput input;
+  input.series = &series;
+  input.limits = {BandLimits{20, 45, 50, 55, 60, 80}, BandLimits{35, 40, 45, 55, 60, 65},
+                  BandLimits{70, 80, 90, 100, 110, 120}};
+  input.colours = {{{0xFFFFFF, 0xFF8080},
+                    {0x400000, 0xFFC0C0},
+                    {0x404000, 0xFFFFC0},
+                    {0x008000, 0xC0E0FF},
+                    {0x000080, 0xC0C0FF},
+                    {0x000000, 0x8080FF},
+                    {0xFFFFFF, 0x0000AF}}};
+  window.sync(input);
+  window.open();
+  window.resize(1600, 900);
+  ASSERT_TRUE(ShowActive(&window));
+  KeyClick(window.chart(), Qt::Key_A);
+  ChartModel& m = window.model();
+  ASSERT_EQ(std::pair(m.first(), m.count()), std::pair(0, 10000));
+  EXPECT_TRUE(m.dense());
+  EXPECT_EQ(m.timeTicks().front().label, u"1988"_s);  // every other year: 1986/08 opens the view
+  EXPECT_EQ(m.gridPosition(0), DaySeries::kMaxDays);  // the archive's days scroll the grid to its end
+  EXPECT_EQ(m.readout(0).date, series.Archive.back().Date);
+  const QImage picture = window.chart()->picture();
+  EXPECT_TRUE(picture.save(QStringLiteral(RDX508_BUILD_DIR "/chart_10000.png")));
+}
+
 // The chart's checks once more, at 200 %.
 TEST(ChartScale, At200Percent) {
   if (ScalePercent() != 100) GTEST_SKIP() << "already a scaled run";
@@ -236,7 +285,7 @@ TEST(ChartScale, At200Percent) {
   ASSERT_TRUE(child.waitForFinished(240000)) << "the 200 % run did not end";
   const QByteArray output = child.readAll();
   EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
-  EXPECT_TRUE(output.contains("[  PASSED  ] 7 tests")) << output.toStdString();
+  EXPECT_TRUE(output.contains("[  PASSED  ] 8 tests")) << output.toStdString();
 }
 
 }  // namespace

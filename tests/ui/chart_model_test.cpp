@@ -165,24 +165,29 @@ TEST_F(ChartModelTest, FollowsTheMainWindowAndRebuildsOnlyWhatChanged) {
   EXPECT_EQ(model.gridPosition(0), DaySeries::kMaxDays);
 }
 
-TEST_F(ChartModelTest, LinesBreakWhereAWindowIsNotFullAndKeepTheirExtremes) {
+TEST_F(ChartModelTest, LinesStartWhereTheirWindowIsFullAndDenseOnesKeepTheirExtremes) {
   Sync(1200);
-  model.showRange(ChartRange::All);  // under a pixel a day
+  model.showRange(ChartRange::All);  // under two pixels a day: a span a pixel column
+  ASSERT_TRUE(model.dense());
+  const QRectF plot = model.paneRect(ChartPane::Index);
   for (ChartLine line : {ChartLine::Index, ChartLine::Average5, ChartLine::Average25, ChartLine::AdRatio}) {
-    const auto segments = model.path(line);
-    ASSERT_EQ(segments.size(), 1u);
+    const std::vector<ChartModel::ColumnSpan> spans = model.spans(line);
     const int firstDay = line == ChartLine::Index ? 0 : (line == ChartLine::Average5 ? 4 : 24);
-    EXPECT_DOUBLE_EQ(segments[0].front().x(), model.xOfDay(firstDay));
-    const QRectF plot = model.paneRect(ChartPane::Index);
-    EXPECT_LE(segments[0].size(), size_t(4 * plot.width()) + 8);
+    ASSERT_FALSE(spans.empty());
+    EXPECT_DOUBLE_EQ(spans.front().x, std::floor(model.xOfDay(firstDay)));
+    EXPECT_LE(spans.size(), size_t(plot.width()) + 1);
     double lowest = 1e300, highest = -1e300, top = 1e300, bottom = -1e300;
     for (int d = firstDay; d < 1200; ++d) {
       lowest = std::min(lowest, model.valueOf(line, d));
       highest = std::max(highest, model.valueOf(line, d));
     }
-    for (const QPointF& p : segments[0]) {
-      top = std::min(top, p.y());
-      bottom = std::max(bottom, p.y());
+    for (size_t k = 0; k < spans.size(); ++k) {
+      top = std::min(top, spans[k].top);
+      bottom = std::max(bottom, spans[k].bottom);
+      // Each column reaches the one before it: the line has no breaks.
+      if (k > 0) {
+        EXPECT_TRUE(spans[k].top <= spans[k - 1].bottom && spans[k].bottom >= spans[k - 1].top) << k;
+      }
     }
     const ChartPane pane = line == ChartLine::AdRatio ? ChartPane::AdRatio : ChartPane::Index;
     EXPECT_DOUBLE_EQ(top, model.yOf(pane, highest));
@@ -191,7 +196,8 @@ TEST_F(ChartModelTest, LinesBreakWhereAWindowIsNotFullAndKeepTheirExtremes) {
     EXPECT_LE(model.scale(pane).low, lowest);
     EXPECT_GE(model.scale(pane).high, highest);
   }
-  model.setView(20, 100);  // wide days: one point each, one day beyond either edge
+  model.setView(20, 100);  // wide days: a point each, and one day beyond either edge
+  EXPECT_FALSE(model.dense());
   EXPECT_EQ(model.path(ChartLine::Index)[0].size(), 102u);
   const auto split = model.path(ChartLine::Average25);
   ASSERT_EQ(split.size(), 1u);

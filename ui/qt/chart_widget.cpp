@@ -212,18 +212,31 @@ void ChartWidget::paintPane(QPainter& painter, ChartPane pane) const {
   // The lines, clipped to the pane.
   painter.save();
   painter.setClipRect(r);
-  painter.setRenderHint(QPainter::Antialiasing, true);
-  for (const LineLook& style : LinesOf(pane)) {
-    QPen pen(style.colour, style.width);
-    pen.setJoinStyle(Qt::RoundJoin);
-    pen.setCapStyle(Qt::FlatCap);
-    painter.setPen(pen);
-    for (const std::vector<QPointF>& segment : model_.path(style.line)) {
+  std::vector<QLineF> steps;
+  for (const LineLook& look : LinesOf(pane)) {
+    if (model_.dense()) {
+      // Many days a pixel: a span a pixel column, which wide pens would take far longer
+      // to stroke through thousands of points.
+      painter.setRenderHint(QPainter::Antialiasing, false);
+      for (const ChartModel::ColumnSpan& span : model_.spans(look.line)) {
+        const double top = span.top - look.width / 2;
+        painter.fillRect(QRectF(span.x, top, 1, span.bottom - span.top + look.width), look.colour);
+      }
+      continue;
+    }
+    // Each day-to-day step as a line of its own: a wide pen strokes a long polyline's
+    // joins many times slower, and square caps close the joins.
+    painter.setPen(QPen(look.colour, look.width, Qt::SolidLine, Qt::SquareCap));
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    for (const std::vector<QPointF>& segment : model_.path(look.line)) {
       if (segment.size() == 1) {
         painter.drawPoint(segment.front());
-      } else {
-        painter.drawPolyline(segment.data(), int(segment.size()));
+        continue;
       }
+      steps.clear();
+      for (size_t i = 1; i < segment.size(); ++i)
+        steps.emplace_back(segment[i - 1], segment[i]);
+      painter.drawLines(steps.data(), int(steps.size()));
     }
   }
   painter.restore();

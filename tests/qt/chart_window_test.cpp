@@ -176,11 +176,11 @@ TEST(ChartWindow, KeepsItsSizeAndPositionBetweenRuns) {
   const QString settings = dir.filePath(u"chart.ini"_s);
   {
     OpenChart c(settings);
-    c.chart->resize(900, 500);
+    c.chart->resize(1000, 560);
     c.chart->close();
   }
   OpenChart again(settings);
-  EXPECT_EQ(again.chart->size(), QSize(900, 500));
+  EXPECT_EQ(again.chart->size(), QSize(1000, 560));
 }
 
 // The screenshot of the README (chart.png, or chart_200.png at 200 %), with the mouse on a

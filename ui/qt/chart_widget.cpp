@@ -100,6 +100,14 @@ void ChartWidget::updateMetrics() {
   m.monthSpacing = std::ceil(fm.horizontalAdvance(u"2024"_s) + 18);
   m.tickSpacing = std::ceil(line * 2.2);
   model_.setMetrics(m);
+  // The widest read-out column: a heading beside a Nikkei average.
+  double label = 0;
+  for (const QString& text : {u"２５日平均"_s, u"騰落レシオ"_s, u"24/12/27 金"_s})
+    label = std::max(label, fm.horizontalAdvance(text));
+  const double column = label + fm.horizontalAdvance(u"99,999.99"_s) + 20;
+  minimum_ = QSize(int(std::ceil(6 * column + 16)),
+                   int(std::ceil(m.readoutHeight + m.top + 2 * m.gap + m.axisHeight + 16 * line)));
+  updateGeometry();
   model_.setSize(width(), height());
 }
 

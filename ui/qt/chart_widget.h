@@ -28,7 +28,8 @@ class ChartWidget : public QWidget {
   QRegion overlayRegion() const;
 
   QSize sizeHint() const override { return QSize(1000, 620); }
-  QSize minimumSizeHint() const override { return QSize(560, 360); }
+  // Room for the read-out's six columns and three panes that still show their ticks.
+  QSize minimumSizeHint() const override { return minimum_; }
 
  Q_SIGNALS:
   // A click on a day (not the end of a drag), or Enter on the cursor's day.
@@ -61,6 +62,7 @@ class ChartWidget : public QWidget {
   void viewMoved();
 
   ChartModel& model_;
+  QSize minimum_;
   QPixmap base_;
   quint64 baseRevision_ = 0;
   int baseRenders_ = 0;

@@ -69,6 +69,7 @@ ChartWindow::ChartWindow(CLB_C1& clb, Host& host, const QString& settingsFile, Q
   auto* hint =
       new QLabel(u"ホイール：拡大・縮小　ドラッグ：移動　←→：1日ずつ　クリック：表をその日へ"_s, this);
   hint->setForegroundRole(QPalette::PlaceholderText);
+  hint->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // gives way in a narrow window
   bar->addWidget(hint, 1);
   save_ = new QPushButton(u"画像保存"_s, this);
   save_->setAutoDefault(false);

@@ -2,10 +2,9 @@
 
 #include "ui/chart_readout.h"
 
-#include <cmath>
-
 #include "calendar/date_text.h"
 #include "ui/cell_text.h"
+#include "ui/colours.h"
 #include "ui/control.h"
 
 namespace rdx508 {
@@ -17,7 +16,7 @@ namespace {
 quint32 TrendColour(const QString& now, const QString& before) {
   if (now.isEmpty() || before.isEmpty()) return kSysWindowText;
   const double a = ShownNumber(now), b = ShownNumber(before);
-  return a > b ? kRisingAverage : (a < b ? kFall : kSysWindowText);
+  return a > b ? kPurple : (a < b ? kDarkBlue : kSysWindowText);
 }
 
 }  // namespace
@@ -55,8 +54,7 @@ ChartReadout ReadoutOf(CLB_C1& clb, const std::vector<HistoryDay>& days, size_t 
   // The index above or below its two averages, as the grid colours it.
   if (!a5.text.isEmpty() && !a25.text.isEmpty()) {
     const double shown = ShownNumber(index.text);
-    const bool over5 = shown > ShownNumber(a5.text), over25 = shown > ShownNumber(a25.text);
-    index.fore = over5 ? (over25 ? kRise : 0x00008000) : (over25 ? 0x00008080 : kFall);
+    index.fore = IndexTrendColour(shown > ShownNumber(a5.text), shown > ShownNumber(a25.text));
   }
   if (i > 0) {
     a5.fore = TrendColour(a5.text, CellText(clb, average5(days[i - 1]), 2));
@@ -72,9 +70,11 @@ ChartReadout ReadoutOf(CLB_C1& clb, const std::vector<HistoryDay>& days, size_t 
   }
 
   const double divergence = HistoryDivergence(h, nikkei);
-  if (IsPresent(divergence) && std::fabs(divergence) < 999) {
-    items[kReadDivergence].text = CellText(clb, divergence, 1);
-    items[kReadDivergence].fore = divergence < 0 ? kFall : kRise;
+  if (IsPresent(divergence)) {
+    Control cell;
+    WriteDivergence(clb, cell, divergence);
+    items[kReadDivergence].text = cell.text;
+    items[kReadDivergence].fore = cell.foreColor;
   }
 
   items[kReadUp].text = CellText(clb, Value(h.day.Up), 0);

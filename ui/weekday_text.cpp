@@ -2,7 +2,7 @@
 
 #include "ui/weekday_text.h"
 
-#include "ui/control.h"
+#include "ui/colours.h"
 
 namespace rdx508 {
 
@@ -14,9 +14,9 @@ struct Weekday {
 };
 
 // Qt counts Monday = 1 ... Sunday = 7; index 0 stands for a date that is not valid.
-constexpr Weekday kWeekdays[8] = {{u'？', 0x000000C0},     {u'月', 0x00C000C0},     {u'火', kSysWindowText},
-                                  {u'水', kSysWindowText}, {u'木', kSysWindowText}, {u'金', 0x00C00000},
-                                  {u'？', 0x00008000},     {u'？', 0x000000C0}};
+constexpr Weekday kWeekdays[8] = {{u'？', kDarkRed},       {u'月', kPurple},        {u'火', kSysWindowText},
+                                  {u'水', kSysWindowText}, {u'木', kSysWindowText}, {u'金', kDarkBlue},
+                                  {u'？', kGreen},         {u'？', kDarkRed}};
 
 }  // namespace
 

@@ -88,6 +88,9 @@ TEST(ChartWindow, FollowsEveryChangeOfTheMainWindowAtOnce) {
   w.click(u"日付"_s, 0);  // delete it
   w.click(u"する"_s);
   EXPECT_EQ(c.model->dayCount(), 80);
+  w.window->runCommand(u"undo"_s);  // and take the delete back
+  EXPECT_EQ(c.model->dayCount(), 81);
+  EXPECT_EQ(c.model->valueOf(ChartLine::Index, c.Newest()), 2700);
 
   w.click(u"見出"_s, 1);  // the Nikkei average
   EXPECT_TRUE(c.model->nikkei());

@@ -36,9 +36,12 @@ class MainWindow : public QWidget {
   void programEnded();
   // Opens the chart window (or brings it to the front) on the current data.
   void openChart();
+  // Runs a command of the right-click menu (also reached by its shortcut).
+  void runCommand(const QString& command);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   struct Item {
@@ -56,6 +59,8 @@ class MainWindow : public QWidget {
   void followFocus();
   // Opens the chart when the model asked for it; brings an open chart up to the data.
   void followChart();
+  // One window-wide action per menu command, so that its shortcuts work anywhere.
+  void addShortcuts();
   // Runs one event of the model and mirrors the result; a failure becomes a message.
   void forward(const std::function<void()>& event);
 

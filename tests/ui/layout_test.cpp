@@ -58,6 +58,8 @@ TEST_F(LayoutTest, ArraysPlacementsAndTabOrder) {
                                                {1, u"データ保存-1"_s},
                                                {2, u"チャート-1"_s},
                                                {10, u"日付修正入力-1"_s},
+                                               {8, u"する-1"_s},
+                                               {9, u"しない-1"_s},
                                                {11, u"TOPIX修正入力-1"_s},
                                                {12, u"日経修正入力-1"_s},
                                                {20, u"上昇数修正入力-1"_s},

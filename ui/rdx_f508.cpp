@@ -104,6 +104,7 @@ void RDX_F508::setText(const QString& array, int index, const QString& text) {
 }
 
 void RDX_F508::click(const QString& array, int index) {
+  LoadArchiveOnce();  // before any change, so that undo steps hold the whole archive
   if (array == u"見出") {
     if (index == kHeadIndex) {
       indexMode_ = indexMode_ == 0 ? 225 : 0;

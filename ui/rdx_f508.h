@@ -41,6 +41,9 @@ class RDX_F508 {
   // arrows could take it, and redraws.
   void ScrollToPosition(int32_t position);
   void UpdateForecast(int32_t request, int32_t direction);
+  // Reads the archive of the days beyond the grid, once; a damaged archive is reported in
+  // a box. The view calls it after the first frame; every change calls it first.
+  void LoadArchiveOnce();
   bool Undo();              // undoes the last change of days or colour ranges; false if none
   bool Redo();              // redoes the last undone change; false if none
   bool IsModified() const;  // a change since the last load or save
@@ -251,6 +254,7 @@ class RDX_F508 {
   int32_t editRow_ = -1;
   double forecastRatio_ = 0;
   UndoHistory<EditState> history_;
+  bool archiveLoaded_ = false;
 };
 
 }  // namespace rdx508

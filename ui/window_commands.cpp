@@ -2,9 +2,18 @@
 
 #include <algorithm>
 
+#include "app/archive_file.h"
 #include "ui/rdx_f508.h"
 
 namespace rdx508 {
+
+void RDX_F508::LoadArchiveOnce() {
+  if (archiveLoaded_) return;
+  archiveLoaded_ = true;
+  const QString report = LoadArchive(clb_, tables_.INI, series_.Archive);
+  DropDaysInSeries(series_, series_.Archive);
+  if (!report.isEmpty()) host_.errorBox(u"市況ノート"_s, report);
+}
 
 RDX_F508::EditState RDX_F508::CaptureState() const {
   return EditState{series_.Days, series_.DayCnt, series_.Archive, range_};
@@ -39,6 +48,7 @@ void RDX_F508::ShowDay(const QString& date) {
 }
 
 bool RDX_F508::Undo() {
+  LoadArchiveOnce();
   auto restored = history_.Undo(CaptureState());
   if (!restored) return false;
   RestoreState(std::move(restored->first), restored->second);
@@ -46,6 +56,7 @@ bool RDX_F508::Undo() {
 }
 
 bool RDX_F508::Redo() {
+  LoadArchiveOnce();
   auto restored = history_.Redo(CaptureState());
   if (!restored) return false;
   RestoreState(std::move(restored->first), restored->second);
@@ -72,6 +83,7 @@ bool RDX_F508::PanelOpen() const {
 }
 
 bool RDX_F508::keyPress(const QString& array, int, Key key) {
+  LoadArchiveOnce();
   const bool panelOpen = PanelOpen();
   static const QStringList kPanelInputs = {u"日付修正入力"_s, u"TOPIX修正入力"_s, u"日経修正入力"_s,
                                            u"上昇数修正入力"_s, u"下落数修正入力"_s};
@@ -165,6 +177,7 @@ std::vector<RDX_F508::MenuEntry> RDX_F508::ContextMenu() const {
 }
 
 RDX_F508::ViewRequest RDX_F508::Command(const QString& command) {
+  LoadArchiveOnce();
   if (command == u"undo") {
     Undo();
   } else if (command == u"redo") {

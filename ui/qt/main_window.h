@@ -38,6 +38,8 @@ class MainWindow : public QWidget {
   void openChart();
   // Runs a command of the right-click menu (also reached by its shortcut).
   void runCommand(const QString& command);
+  // Runs work of the model that the first frame did not need, then mirrors.
+  void runDeferred(const std::function<void()>& work) { forward(work); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QTimer>
 #include <exception>
 
 #include "app/data_lock.h"
@@ -62,6 +63,8 @@ int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown) {
   if (host.hasEnded()) return 0;  // the load itself ended the program
   if (qEnvironmentVariable("RDX508_QUIT_AFTER_FIRST_FRAME") == u"1") QuitAfterFirstPaint(window);
   window.show();
+  // What the first frame does not need comes after it.
+  QTimer::singleShot(0, &window, [&] { window.runDeferred([&] { model.LoadArchiveOnce(); }); });
   if (shown) shown(window);
   return QApplication::exec();
 }

@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include "open_window.h"
+#include "support/chart_days.h"
 #include "ui/qt/chart_window.h"
 #include "ui/qt/colors.h"
 
@@ -234,32 +235,9 @@ TEST(ChartHere, TenThousandDaysInOneView) {
   QTemporaryDir dir;
   FakeHost host;
   CLB_C1 clb(host);
-  DaySeries series;
-  QDate d(2024, 11, 29);
-  for (int k = 0; k < 10000; d = d.addDays(-1)) {
-    if (d.dayOfWeek() > 5) continue;
-    const DayRec day{d.toString(u"yyyy/MM/dd"_s), 1500 + 800 * std::sin(k / 500.0) + k % 41,
-                     800 + (k * 53) % 300, 700 + (k * 31) % 250, 20000 + 9000 * std::sin(k / 700.0)};
-    if (k++ < DaySeries::kMaxDays) {
-      series.Days[size_t(k)] = day;
-      series.DayCnt = k;
-    } else {
-      series.Archive.push_back(day);
-    }
-  }
-  series.ComputeIndicators();
+  const DaySeries series = WavingDays(10000, QDate(2024, 11, 29), u"yyyy/MM/dd"_s);
   ChartWindow window(clb, host, dir.filePath(u"chart.ini"_s));
-  ChartInput input;
-  input.series = &series;
-  input.limits = {BandLimits{20, 45, 50, 55, 60, 80}, BandLimits{35, 40, 45, 55, 60, 65},
-                  BandLimits{70, 80, 90, 100, 110, 120}};
-  input.colours = {{{0xFFFFFF, 0xFF8080},
-                    {0x400000, 0xFFC0C0},
-                    {0x404000, 0xFFFFC0},
-                    {0x008000, 0xC0E0FF},
-                    {0x000080, 0xC0C0FF},
-                    {0x000000, 0x8080FF},
-                    {0xFFFFFF, 0x0000AF}}};
+  const ChartInput input = SampleChartInput(&series);
   window.sync(input);
   window.open();
   window.resize(1600, 900);

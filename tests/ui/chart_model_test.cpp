@@ -7,6 +7,7 @@
 #include <QDate>
 #include <cmath>
 
+#include "support/chart_days.h"
 #include "support/fake_host.h"
 #include "ui/chart_model.h"
 
@@ -14,27 +15,6 @@ namespace rdx508 {
 namespace {
 
 using namespace Qt::Literals::StringLiterals;
-
-// `count` weekdays up to 2024/12/27, newest first: the newest 998 in the series, the rest
-// in the archive. Prices and issue counts wave so that every indicator moves.
-DaySeries MakeSeries(int count) {
-  DaySeries s;
-  QDate d(2024, 12, 27);
-  for (int k = 0; k < count; d = d.addDays(-1)) {
-    if (d.dayOfWeek() > 5) continue;
-    const DayRec day{d.toString(u"yy/MM/dd"_s), 2000 + 300 * std::sin(k / 40.0) + 20 * std::sin(k * 1.7),
-                     int32_t(800 + 300 * std::sin(k / 9.0)), 800, 30000.0 + 10 * k};
-    if (k < DaySeries::kMaxDays) {
-      s.Days[size_t(k) + 1] = day;
-      s.DayCnt = k + 1;
-    } else {
-      s.Archive.push_back(day);
-    }
-    ++k;
-  }
-  s.ComputeIndicators();
-  return s;
-}
 
 class ChartModelTest : public ::testing::Test {
  protected:
@@ -44,16 +24,12 @@ class ChartModelTest : public ::testing::Test {
   DaySeries series;
 
   void Sync(int count, bool nikkei = false) {
-    series = MakeSeries(count);
+    series = testing::WavingDays(count);
     model.sync(Input(nikkei));
     model.setSize(1000, 600);
   }
   ChartInput Input(bool nikkei = false, BandLimits adLimits = {70, 80, 90, 100, 110, 120}) {
-    ChartInput in;
-    in.series = &series;
-    in.nikkei = nikkei;
-    in.limits = {BandLimits{20, 45, 50, 55, 60, 80}, BandLimits{35, 40, 45, 55, 60, 65}, adLimits};
-    return in;
+    return testing::SampleChartInput(&series, nikkei, adLimits);
   }
   int last() const { return model.first() + model.count() - 1; }
 };

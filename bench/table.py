@@ -129,5 +129,37 @@ def main(core_path, view_path, start_path, archive_path=None):
           f"peak RSS the largest of them.")
 
 
+def chart_table(chart_path):
+    """The chart window's rows: absolute targets, median CPU time of the repetitions."""
+    t = medians(chart_path)
+    rows = [
+        ("chart: full repaint, 1600×900, 10,000 days (a span per pixel column), offscreen",
+         t.get("BM_ChartFullRepaint/10000"), 8000),
+        ("chart: full repaint, 1600×900, the most days still drawn through each day (≈760)",
+         t.get("BM_ChartFullRepaint/0"), None),
+        ("chart: opening the window over 10,000 days, to its first painted frame",
+         t.get("BM_ChartOpen10000"), 50000),
+        ("chart: hover over 10,000 days, crosshair and read-out repainted",
+         t.get("BM_ChartHover10000"), 2000),
+        ("chart: keeping it up to date after an event that changed nothing",
+         t.get("BM_ChartSyncUnchanged10000"), None),
+        ("chart: keeping it up to date after an edit (history of 10,000 days rebuilt)",
+         t.get("BM_ChartSyncChanged10000"), None),
+    ]
+    print("| what | measured | target | met |")
+    print("|---|---|---|---|")
+    for what, value, target in rows:
+        measured = fmt_time(value) if value is not None else "missing"
+        if target is None:
+            print(f"| {what} | {measured} | — (informative) |  |")
+        else:
+            met = "yes" if value is not None and value <= target else "no"
+            print(f"| {what} | {measured} | ≤ {fmt_time(target)} | {met} |")
+    print("Chart cases: median CPU time of the repetitions.")
+
+
 if __name__ == "__main__":
-    main(*sys.argv[1:5])
+    if sys.argv[1:2] == ["--chart"]:
+        chart_table(sys.argv[2])
+    else:
+        main(*sys.argv[1:5])

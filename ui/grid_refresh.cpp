@@ -11,17 +11,12 @@
 #include "ui/cell_text.h"
 #include "ui/colours.h"
 #include "ui/rdx_f508.h"
+#include "ui/weekday_text.h"
 
 namespace rdx508 {
 
 namespace {
 
-struct Weekday {
-  char16_t text;
-  quint32 color;
-};
-
-// Qt counts Monday = 1 ... Sunday = 7.
 // A note as a tool tip shows it: in lines of a readable width, and a note longer than a
 // screenful cut short with "…" (the note itself is kept whole).
 QString ShortenedNote(const QString& note) {
@@ -32,10 +27,6 @@ QString ShortenedNote(const QString& note) {
     lines += (at > 0 ? u"\n"_s : QString()) + shown.mid(at, kLine);
   return lines;
 }
-
-constexpr Weekday kWeekdays[8] = {{u'？', kDarkRed},       {u'月', kPurple},        {u'火', kSysWindowText},
-                                  {u'水', kSysWindowText}, {u'木', kSysWindowText}, {u'金', kDarkBlue},
-                                  {u'？', kGreen},         {u'？', kDarkRed}};
 
 }  // namespace
 
@@ -131,8 +122,8 @@ void RDX_F508::FillRow(int r, int32_t p) {
   // no weekday; the cell keeps its colour.
   Control& seq = Cell(kColSeq, r);
   if (const std::optional<QDate> d = DateFromText(date.text)) {
-    const Weekday& w = kWeekdays[d->dayOfWeek()];
-    seq.text = QString(QChar(w.text));
+    const WeekdayText w = WeekdayOf(*d);
+    seq.text = w.text;
     seq.foreColor = w.color;
   } else {
     seq.text.clear();

@@ -284,6 +284,15 @@ void RDX_F508::BuildLayout() {
     c.tabIndex = 0;
     quitButton_ = AddControl(std::move(c));
   }
+  {
+    // Opens the chart window; in the free room between the legend (超過 ends at 8655) and
+    // データ保存, as tall as the other buttons.
+    Control c = Label(u"チャート"_s, -1, 8760, 7800, 1095, 330, u"チャート"_s);
+    c.kind = ControlKind::Button;
+    c.toolTip = u"チャートを開きます (Ctrl+G)"_s;
+    c.tabIndex = 2;
+    AddControl(std::move(c));
+  }
 
   // Entry panel (hidden by the first refresh).
   struct PanelDesign {

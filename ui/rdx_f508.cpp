@@ -146,6 +146,8 @@ void RDX_F508::click(const QString& array, int index) {
     SaveAndStamp();
   } else if (array == u"終了") {
     EndProgram();
+  } else if (array == u"チャート") {
+    ++chartRequests_;
   }
 }
 

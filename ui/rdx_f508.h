@@ -87,6 +87,10 @@ class RDX_F508 {
   // time the model moves the focus, so a view knows when to follow.
   const Control* focusControl() const { return focus_; }
   quint64 focusSerial() const { return focusSerial_; }
+  // A counter that grows with each click of チャート, so a view knows when to open the chart.
+  quint64 chartRequests() const { return chartRequests_; }
+  // The utility object this window formats and computes with.
+  CLB_C1& clb() const { return clb_; }
   // Window size in twips (client area).
   static constexpr int32_t kClientWidth = 13320;
   static constexpr int32_t kClientHeight = 8235;
@@ -243,6 +247,7 @@ class RDX_F508 {
   QHash<QString, int> byName_;  // "array#index" -> position in controls_
   const Control* focus_ = nullptr;
   quint64 focusSerial_ = 0;
+  quint64 chartRequests_ = 0;
   void EndProgram();
   bool ended_ = false;
   int32_t topZ_ = 1;  // the highest z handed out so far (the layout uses 0 and 1)

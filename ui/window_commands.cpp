@@ -197,6 +197,7 @@ std::vector<RDX_F508::MenuEntry> RDX_F508::ContextMenu(int row) const {
                   redo != nullptr});
   menu.push_back({u"add"_s, u"追加…"_s, {u"Ctrl+N"_s}, true, true});
   menu.push_back({u"save"_s, u"データ保存"_s, {u"Ctrl+S"_s}, controls_[saveButton_].enabled});
+  menu.push_back({u"chart"_s, u"チャート"_s, {u"Ctrl+G"_s}, true, true});
   const QString noteDate = NoteDate(row);
   menu.push_back({u"note"_s,
                   noteDate.isEmpty() ? u"メモ…"_s : noteDate + u" のメモ…"_s,
@@ -226,6 +227,8 @@ RDX_F508::ViewRequest RDX_F508::Command(const QString& command, int row) {
     SaveAndStamp();
   } else if (command == u"add") {
     OpenAddPanel();
+  } else if (command == u"chart") {
+    click(u"チャート"_s);
   } else {
     for (const ScrollKey& k : kScrollKeys)
       if (command == QStringView(k.command)) keyPress({}, -1, k.key);

@@ -64,11 +64,15 @@ TEST_F(SampleData, DaysArePlausibleConsecutiveTradingDaysNewestFirst) {
   EXPECT_GT(series.Inds[1].AdRatio, 0);
 }
 
-TEST_F(SampleData, RangesAreTheDefaultLimits) {
-  const QStringList limits{u"20"_s, u"45"_s, u"50"_s, u"55"_s, u"60"_s, u"80"_s, u"100"_s};
+// 上昇率 keeps the program's first limits; ５日平均 and 騰落レシオ get the conventional ones,
+// so that a 騰落レシオ above 120 shows overheated and one at or below 70 oversold.
+TEST_F(SampleData, RangesAreTheConventionalLimits) {
+  const QStringList limits[3] = {{u"20"_s, u"45"_s, u"50"_s, u"55"_s, u"60"_s, u"80"_s, u"100"_s},
+                                 {u"35"_s, u"40"_s, u"45"_s, u"55"_s, u"60"_s, u"65"_s, u"100"_s},
+                                 {u"70"_s, u"80"_s, u"90"_s, u"100"_s, u"110"_s, u"120"_s, u"999"_s}};
   for (int32_t j = 0; j <= 2; ++j) {
     for (int32_t k = 0; k <= 6; ++k)
-      EXPECT_EQ(range(j, k).toText(), limits[k]) << j << k;
+      EXPECT_EQ(range(j, k).toText(), limits[j][k]) << j << k;
   }
 }
 

@@ -10,7 +10,9 @@
 #include <algorithm>
 #include <exception>
 
+#include "ui/chart_input.h"
 #include "ui/qt/cell_label.h"
+#include "ui/qt/chart_window.h"
 #include "ui/qt/colors.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/line_widget.h"
@@ -163,6 +165,8 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
   menu.exec(event->globalPos());
 }
 
+MainWindow::~MainWindow() = default;
+
 QWidget* MainWindow::createWidget(const Control& control) {
   const QString array = control.array;
   const int index = control.index;
@@ -296,6 +300,27 @@ void MainWindow::mirror() {
   followFocus();
   const QString title = model_.Title();
   if (windowTitle() != title) setWindowTitle(title);
+  followChart();
+}
+
+void MainWindow::followChart() {
+  if (model_.chartRequests() != chartRequests_) {
+    chartRequests_ = model_.chartRequests();
+    openChart();
+  } else if (chart_ && chart_->isVisible()) {
+    chart_->sync(ChartInputOf(model_));
+  }
+}
+
+void MainWindow::openChart() {
+  if (!chart_) {
+    chart_ = std::make_unique<ChartWindow>(model_.clb(), host_, chartSettingsFile_);
+    // A day chosen in the chart becomes the grid's top row, as far as the grid scrolls.
+    connect(chart_.get(), &ChartWindow::dayChosen, this,
+            [this](int32_t position) { forward([&] { model_.ScrollToPosition(position); }); });
+  }
+  chart_->sync(ChartInputOf(model_));
+  chart_->open();
 }
 
 // Widgets later in Qt's sibling list are drawn above earlier ones; the stacking order
@@ -377,6 +402,7 @@ void MainWindow::forward(const std::function<void()>& event) {
 
 void MainWindow::programEnded() {
   ended_ = true;
+  if (chart_) chart_->close();
   hide();
 }
 
@@ -390,6 +416,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   if (ended_ || model_.HasEnded()) {
     ended_ = true;
+    if (chart_) chart_->close();
     event->accept();
   } else {
     event->ignore();

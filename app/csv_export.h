@@ -1,0 +1,44 @@
+#pragma once
+// Writing every day, the archive's included, oldest first, as a CSV file a spreadsheet
+// opens: the five stored values and the derived indicators.
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "app/day_history.h"
+#include "app/day_series.h"
+
+namespace rdx508 {
+
+enum class CsvEncoding {
+  Utf8,   // with a byte order mark, so that Excel recognises it
+  Cp932,  // the Japanese code page of older spreadsheets
+};
+
+// One column of the export: its header and the text of day `i` of the history.
+struct ExportColumn {
+  QString header;
+  std::function<QString(const std::vector<HistoryDay>& days, size_t i)> cell;
+};
+
+// The columns in file order. Stored values: date as yyyy/mm/dd, the two indexes to two
+// decimals, the counts as integers. Derived values, all to two decimals: change, 5- and
+// 25-day averages and divergence (per mille) of TOPIX and of the Nikkei average, then
+// 上昇率, 上昇率5日平均 and 騰落レシオ (percent); empty where a day's window is not full.
+const std::vector<ExportColumn>& ExportColumns();
+
+// The CSV text: the header line, then one line per day, each ending in CR LF.
+QString ExportCsvText(const DaySeries& series);
+
+// The text in the file's encoding; nullopt (and why) when code page 932 cannot hold a
+// character of it.
+std::optional<QByteArray> EncodeCsv(const QString& text, CsvEncoding encoding, QString* why = nullptr);
+
+// Writes the bytes to `path`, replacing the file only once they are complete; false (and
+// why) when that fails.
+bool WriteCsvFile(const QString& path, const QByteArray& bytes, QString* why = nullptr);
+
+}  // namespace rdx508

@@ -1,0 +1,133 @@
+// Merging imported days: the preview's counts, new days in date order, conflicts kept or
+// overwritten, and the series and archive split anew around the 998 newest days.
+
+#include <gtest/gtest.h>
+
+#include <QDate>
+
+#include "app/day_history.h"
+#include "app/import_merge.h"
+
+namespace rdx508 {
+
+using namespace Qt::Literals::StringLiterals;
+namespace {
+
+QString Short(const QDate& d) {
+  return d.toString(u"yy/MM/dd"_s);
+}
+
+// A series of `count` consecutive days ending 2024/12/31, newest first; the days beyond
+// 998 in the archive.
+DaySeries SeriesOf(int32_t count) {
+  DaySeries s;
+  for (int32_t k = 0; k < count; ++k) {
+    const DayRec day{Short(QDate(2024, 12, 31).addDays(-k)), 1000.0 + k, k, 1, 0};
+    if (k < DaySeries::kMaxDays)
+      s.Days[static_cast<size_t>(k) + 1] = day;
+    else
+      s.Archive.append(day);
+  }
+  s.DayCnt = std::min(count, DaySeries::kMaxDays);
+  s.ComputeIndicators();
+  return s;
+}
+
+std::vector<ImportedDay> Imported(std::initializer_list<DayRec> days) {
+  std::vector<ImportedDay> out;
+  int32_t line = 2;
+  for (const DayRec& d : days)
+    out.push_back({line++, d});
+  return out;
+}
+
+TEST(ImportMerge, PlansAndAppliesNewIdenticalAndConflictingDays) {
+  DaySeries s = SeriesOf(3);  // 24/12/29 ... 24/12/31
+  s.Days[2].Date = u"24/12/30"_s;
+  s.Days[3].Date = u"24/12/29"_s;
+  s.Days[1].Date = u"24/12/31"_s;
+  s.Days[2].Topix = 1700.5;
+  const std::vector<ImportedDay> days = Imported({
+      {u"25/01/06"_s, 1, 2, 3, 4},         // new, newest
+      {u"24/12/30"_s, 1700.501, 1, 1, 0},  // the same as kept at two decimals
+      {u"24/12/29"_s, 999, 7, 8, 9},       // a conflict
+      {u"24/12/01"_s, 5, 6, 7, 8},         // new, oldest
+  });
+  const ImportPlan plan = PlanImport(s, days);
+  EXPECT_EQ(plan.newDays, 2);
+  EXPECT_EQ(plan.identical, 1);
+  EXPECT_EQ(plan.conflicts, 1);
+  ASSERT_EQ(plan.firstConflicts.size(), 1u);
+  EXPECT_EQ(plan.firstConflicts[0].line, 4);
+  EXPECT_EQ(plan.firstConflicts[0].stored.Topix, 1002);
+  EXPECT_EQ(plan.firstConflicts[0].incoming.Topix, 999);
+
+  for (ImportMode mode : {ImportMode::NewOnly, ImportMode::Overwrite}) {
+    DaySeries t = s;
+    const ImportResult result = ApplyImport(t, days, mode);
+    EXPECT_EQ(result.added, 2);
+    EXPECT_EQ(result.overwritten, mode == ImportMode::Overwrite ? 1 : 0);
+    ASSERT_EQ(t.DayCnt, 5);
+    const QStringList order = {t.Days[1].Date, t.Days[2].Date, t.Days[3].Date, t.Days[4].Date,
+                               t.Days[5].Date};
+    EXPECT_EQ(order,
+              (QStringList{u"25/01/06"_s, u"24/12/31"_s, u"24/12/30"_s, u"24/12/29"_s, u"24/12/01"_s}));
+    EXPECT_EQ(t.Days[4].Topix, mode == ImportMode::Overwrite ? 999 : 1002);
+    EXPECT_EQ(t.Days[3].Topix, 1700.5);  // identical: the stored value stays
+    EXPECT_EQ(t.Inds.size(), 6u);
+  }
+}
+
+TEST(ImportMerge, MatchesStoredDaysByCalendarDayAndKeepsTheirDateText) {
+  DaySeries s;
+  s.Days[1] = {u"07/3/15"_s, 1, 2, 3, 4};  // as a hand-edited file may hold it
+  s.DayCnt = 1;
+  const std::vector<ImportedDay> days = Imported({{u"07/03/15"_s, 9, 9, 9, 9}});
+  EXPECT_EQ(PlanImport(s, days).conflicts, 1);
+  EXPECT_EQ(ApplyImport(s, days, ImportMode::Overwrite).overwritten, 1);
+  EXPECT_EQ(s.DayCnt, 1);
+  EXPECT_EQ(s.Days[1].Date, u"07/3/15"_s);
+  EXPECT_EQ(s.Days[1].Up, 9);
+}
+
+TEST(ImportMerge, NothingNewLeavesTheSeriesUntouched) {
+  DaySeries s = SeriesOf(3);
+  std::swap(s.Days[1], s.Days[3]);  // out of order: a re-split would sort it
+  const DaySeries before = s;
+  const std::vector<ImportedDay> days = Imported({{s.Days[1].Date, 1, 1, 1, 1}});
+  EXPECT_FALSE(ApplyImport(s, days, ImportMode::NewOnly).changed());
+  EXPECT_EQ(s.Days[1].Date, before.Days[1].Date);
+  EXPECT_EQ(s.Days[1].Topix, before.Days[1].Topix);
+}
+
+TEST(ImportMerge, SplitsTheHistoryAroundThe998NewestDays) {
+  struct Case {
+    int32_t stored;
+    int32_t newer, older;  // days imported after the newest and before the oldest
+  } cases[] = {{0, 1200, 0}, {998, 1, 0}, {998, 0, 5}, {1000, 3, 4}, {990, 4, 0}, {10, 0, 1100}};
+  for (const Case& c : cases) {
+    DaySeries s = SeriesOf(c.stored);
+    std::vector<ImportedDay> days;
+    for (int32_t k = 1; k <= c.newer; ++k)
+      days.push_back({k, {Short(QDate(2024, 12, 31).addDays(k)), 1, 1, 1, 1}});
+    for (int32_t k = 0; k < c.older; ++k)
+      days.push_back({k, {Short(QDate(2024, 12, 31).addDays(-c.stored - k)), 2, 2, 2, 2}});
+    ApplyImport(s, days, ImportMode::NewOnly);
+
+    const int32_t total = c.stored + c.newer + c.older;
+    EXPECT_EQ(s.DayCnt, std::min(total, DaySeries::kMaxDays));
+    EXPECT_EQ(s.Archive.size(), std::max(total - DaySeries::kMaxDays, 0));
+    // Consecutive days from the newest, through the series and on into the archive.
+    QDate expected = QDate(2024, 12, 31).addDays(c.newer);
+    for (int32_t p = 1; p <= s.DayCnt; ++p, expected = expected.addDays(-1))
+      ASSERT_EQ(s.Days[static_cast<size_t>(p)].Date, Short(expected)) << c.stored << " " << p;
+    for (const DayRec& d : s.Archive) {
+      ASSERT_EQ(d.Date, Short(expected)) << c.stored;
+      expected = expected.addDays(-1);
+    }
+    EXPECT_EQ(DayHistory(s).size(), static_cast<size_t>(total));
+  }
+}
+
+}  // namespace
+}  // namespace rdx508

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/day_series.h"
+#include "app/import_merge.h"
 #include "app/startup.h"
 #include "toolkit/clb_c1.h"
 #include "toolkit/host.h"
@@ -38,6 +39,9 @@ class RDX_F508 {
   // arrows could take it, and redraws.
   void ScrollToPosition(int32_t position);
   void UpdateForecast(int32_t request, int32_t direction);
+  // Merges imported days into the series (new days in date order, differing ones only
+  // when overwriting) and redraws, keeping the grid's scroll place; returns what changed.
+  ImportResult ImportDays(const std::vector<ImportedDay>& days, ImportMode mode);
   // True once the window has ended the program (終了, or a close that was not stopped
   // by a failed save).
   bool HasEnded() const { return ended_; }

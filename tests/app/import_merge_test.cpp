@@ -7,6 +7,7 @@
 
 #include "app/day_history.h"
 #include "app/import_merge.h"
+#include "app/import_preview.h"
 
 namespace rdx508 {
 
@@ -127,6 +128,21 @@ TEST(ImportMerge, SplitsTheHistoryAroundThe998NewestDays) {
     }
     EXPECT_EQ(DayHistory(s).size(), static_cast<size_t>(total));
   }
+}
+
+TEST(ImportMerge, PreviewNamesTheDifferingValuesAndTheRejectedLines) {
+  DaySeries s;
+  s.Days[1] = {u"24/11/29"_s, 2680.71, 1020, 560, 38208.03};
+  s.DayCnt = 1;
+  const ImportPreview preview = PreviewImport(
+      s, ParseCsvImport(u"日付,東証平均,日経平均,上昇数,下落数\n2024/11/29,2690,38208.03,1030,560\n"
+                        u"2024/11/28,1,2,3,4\nx\n2024/11/28,1,2,3,4\n"_s.toUtf8(),
+                        u"c.csv"_s));
+  EXPECT_EQ(preview.Counts(),
+            u"新しい日 1、同じ日 0、値の異なる日 1、取り込めない行 1（同じ行の繰り返し 1）"_s);
+  EXPECT_EQ(preview.Conflicts(),
+            QStringList{u"2024/11/29（2行目）: 東証平均 2680.71 → 2690.00、上昇数 1020 → 1030"_s});
+  EXPECT_EQ(preview.Rejected(), QStringList{u"4行目: 日付として読めません「x」"_s});
 }
 
 }  // namespace

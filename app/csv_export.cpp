@@ -61,8 +61,9 @@ const std::vector<ExportColumn>& ExportColumns() {
   return columns;
 }
 
-QString ExportCsvText(const DaySeries& series) {
-  const Days days = DayHistory(series);
+namespace {
+
+QString CsvText(const Days& days) {
   const std::vector<ExportColumn>& columns = ExportColumns();
   QString text;
   text.reserve(static_cast<qsizetype>(days.size() + 1) * 120);
@@ -81,6 +82,12 @@ QString ExportCsvText(const DaySeries& series) {
   return text;
 }
 
+}  // namespace
+
+QString ExportCsvText(const DaySeries& series) {
+  return CsvText(DayHistory(series));
+}
+
 std::optional<QByteArray> EncodeCsv(const QString& text, CsvEncoding encoding, QString* why) {
   if (encoding == CsvEncoding::Utf8) return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
   qsizetype bad = -1;
@@ -97,6 +104,15 @@ bool WriteCsvFile(const QString& path, const QByteArray& bytes, QString* why) {
   if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
   if (why) *why = file.errorString();
   return false;
+}
+
+bool ExportCsvFile(const DaySeries& series, const QString& path, CsvEncoding encoding, QString* why,
+                   size_t* days) {
+  const Days history = DayHistory(series);
+  const std::optional<QByteArray> bytes = EncodeCsv(CsvText(history), encoding, why);
+  if (!bytes || !WriteCsvFile(path, *bytes, why)) return false;
+  if (days) *days = history.size();
+  return true;
 }
 
 }  // namespace rdx508

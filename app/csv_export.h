@@ -41,4 +41,9 @@ std::optional<QByteArray> EncodeCsv(const QString& text, CsvEncoding encoding, Q
 // why) when that fails.
 bool WriteCsvFile(const QString& path, const QByteArray& bytes, QString* why = nullptr);
 
+// Exports the series to `path` in the encoding; false (and why) when it cannot be encoded
+// or written. Returns the number of days written through `days`.
+bool ExportCsvFile(const DaySeries& series, const QString& path, CsvEncoding encoding, QString* why = nullptr,
+                   size_t* days = nullptr);
+
 }  // namespace rdx508

@@ -87,9 +87,9 @@ QString CsvImport::Message(const QString& why, int32_t line) const {
   return file + u": %1行目: "_s.arg(line) + why;
 }
 
-CsvImport ReadCsvImport(const QString& path) {
+CsvImport ReadCsvImport(const QString& path, const QString& name) {
   CsvImport import;
-  import.file = path;
+  import.file = name.isEmpty() ? path : name;
   const QFileInfo info(PlatformPath(path));
   if (!info.exists()) {
     import.failure = import.Message(u"ファイルがありません"_s);
@@ -107,7 +107,7 @@ CsvImport ReadCsvImport(const QString& path) {
       import.failure =
           import.Message(u"ファイルが大きすぎます（%1 MB まで）"_s.arg(CsvImport::kMaxFileBytes >> 20));
     } else {
-      return ParseCsvImport(*bytes, path);
+      return ParseCsvImport(*bytes, import.file);
     }
   }
   return import;

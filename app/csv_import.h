@@ -41,8 +41,8 @@ struct CsvImport {
 };
 
 // Reads the file at `path`: refuses a missing, unreadable, empty, binary or overlarge file
-// (failure), otherwise parses it.
-CsvImport ReadCsvImport(const QString& path);
+// (failure), otherwise parses it. Messages name the file `name`, by default the path.
+CsvImport ReadCsvImport(const QString& path, const QString& name = {});
 
 // Parses a CSV file's bytes; `file` names it in messages. The first non-blank line is the
 // header. It must name a date column and at least one value column; other columns are

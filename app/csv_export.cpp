@@ -1,6 +1,9 @@
 #include "app/csv_export.h"
 
 #include <QSaveFile>
+#include <QStringEncoder>
+#include <algorithm>
+#include <cstring>
 
 #include "app/csv_fields.h"
 #include "toolkit/decimal_text.h"
@@ -12,56 +15,71 @@ namespace rdx508 {
 
 namespace {
 
-// A value to two decimals, no grouping; empty when absent.
-QString Decimal2(double value) {
-  if (!IsPresent(value)) return {};
-  return RenderDecimal(value, 2, 1, false).value_or(QString());
-}
-
 using Days = std::vector<HistoryDay>;
 
-// A cell as a CSV field: quoted when it holds a delimiter, a quote or a line break (only
-// a hand-edited date text can).
-void AppendField(QString& text, const QString& cell) {
-  if (!cell.contains(u',') && !cell.contains(u'"') && !cell.contains(u'\r') && !cell.contains(u'\n')) {
-    text += cell;
-    return;
-  }
-  QString quoted = cell;
-  quoted.replace(u"\""_s, u"\"\""_s);
-  text += u'"' + quoted + u'"';
+ExportCell Decimal(double value) {
+  return {ExportCell::kDecimal, value, {}};
 }
-
-// A column of one indicator of the day.
-ExportColumn Indicator(const QString& header, double DayInd::*field) {
-  return {header, [field](const Days& days, size_t i) { return Decimal2(days[i].ind.*field); }};
+ExportCell Whole(int32_t value) {
+  return {ExportCell::kWhole, static_cast<double>(value), {}};
+}
+ExportCell Text(QString text) {
+  return {ExportCell::kText, 0, std::move(text)};
 }
 
 }  // namespace
 
 const std::vector<ExportColumn>& ExportColumns() {
   static const std::vector<ExportColumn> columns = {
-      {u"日付"_s, [](const Days& d, size_t i) { return LongDateText(d[i].day.Date); }},
-      {u"東証平均"_s, [](const Days& d, size_t i) { return Decimal2(d[i].day.Topix); }},
-      {u"日経平均"_s, [](const Days& d, size_t i) { return Decimal2(d[i].day.Nikkei); }},
-      {u"上昇数"_s, [](const Days& d, size_t i) { return QString::number(d[i].day.Up); }},
-      {u"下落数"_s, [](const Days& d, size_t i) { return QString::number(d[i].day.Down); }},
-      {u"騰落幅"_s, [](const Days& d, size_t i) { return Decimal2(HistoryChange(d, i, false)); }},
-      Indicator(u"5日平均"_s, &DayInd::Tp5Avg),
-      Indicator(u"25日平均"_s, &DayInd::Tp25Avg),
-      {u"乖離率"_s, [](const Days& d, size_t i) { return Decimal2(HistoryDivergence(d[i], false)); }},
-      {u"日経騰落幅"_s, [](const Days& d, size_t i) { return Decimal2(HistoryChange(d, i, true)); }},
-      Indicator(u"日経5日平均"_s, &DayInd::Nk5Avg),
-      Indicator(u"日経25日平均"_s, &DayInd::Nk25Avg),
-      {u"日経乖離率"_s, [](const Days& d, size_t i) { return Decimal2(HistoryDivergence(d[i], true)); }},
-      Indicator(u"上昇率"_s, &DayInd::UpRatio),
-      Indicator(u"上昇率5日平均"_s, &DayInd::UpRatio5),
-      Indicator(u"騰落レシオ"_s, &DayInd::AdRatio),
+      {u"日付"_s, [](const Days& d, size_t i) { return Text(LongDateText(d[i].day.Date)); }},
+      {u"東証平均"_s, [](const Days& d, size_t i) { return Decimal(d[i].day.Topix); }},
+      {u"日経平均"_s, [](const Days& d, size_t i) { return Decimal(d[i].day.Nikkei); }},
+      {u"上昇数"_s, [](const Days& d, size_t i) { return Whole(d[i].day.Up); }},
+      {u"下落数"_s, [](const Days& d, size_t i) { return Whole(d[i].day.Down); }},
+      {u"騰落幅"_s, [](const Days& d, size_t i) { return Decimal(HistoryChange(d, i, false)); }},
+      {u"5日平均"_s, [](const Days& d, size_t i) { return Decimal(d[i].ind.Tp5Avg); }},
+      {u"25日平均"_s, [](const Days& d, size_t i) { return Decimal(d[i].ind.Tp25Avg); }},
+      {u"乖離率"_s, [](const Days& d, size_t i) { return Decimal(HistoryDivergence(d[i], false)); }},
+      {u"日経騰落幅"_s, [](const Days& d, size_t i) { return Decimal(HistoryChange(d, i, true)); }},
+      {u"日経5日平均"_s, [](const Days& d, size_t i) { return Decimal(d[i].ind.Nk5Avg); }},
+      {u"日経25日平均"_s, [](const Days& d, size_t i) { return Decimal(d[i].ind.Nk25Avg); }},
+      {u"日経乖離率"_s, [](const Days& d, size_t i) { return Decimal(HistoryDivergence(d[i], true)); }},
+      {u"上昇率"_s, [](const Days& d, size_t i) { return Decimal(d[i].ind.UpRatio); }},
+      {u"上昇率5日平均"_s, [](const Days& d, size_t i) { return Decimal(d[i].ind.UpRatio5); }},
+      {u"騰落レシオ"_s, [](const Days& d, size_t i) { return Decimal(d[i].ind.AdRatio); }},
   };
   return columns;
 }
 
 namespace {
+
+// A text cell as a CSV field: quoted when it holds a delimiter, a quote or a line break
+// (only a hand-edited date text can).
+void AppendText(QString& out, const QString& cell) {
+  const bool plain = std::none_of(cell.cbegin(), cell.cend(),
+                                  [](QChar c) { return c == u',' || c == u'"' || c == u'\r' || c == u'\n'; });
+  if (plain) {
+    out += cell;
+    return;
+  }
+  QString quoted = cell;
+  quoted.replace(u"\""_s, u"\"\""_s);
+  out += u'"' + quoted + u'"';
+}
+
+void AppendCell(QString& out, const ExportCell& cell) {
+  switch (cell.kind) {
+    case ExportCell::kDecimal:
+      if (IsPresent(cell.number)) out += RenderDecimal(cell.number, 2, 1, false).value_or(QString());
+      break;
+    case ExportCell::kWhole:
+      out += QString::number(static_cast<int32_t>(cell.number));
+      break;
+    case ExportCell::kText:
+      AppendText(out, cell.text);
+      break;
+  }
+}
 
 QString CsvText(const Days& days) {
   const std::vector<ExportColumn>& columns = ExportColumns();
@@ -75,7 +93,7 @@ QString CsvText(const Days& days) {
   for (size_t i = 0; i < days.size(); ++i) {
     for (size_t c = 0; c < columns.size(); ++c) {
       if (c > 0) text += u',';
-      AppendField(text, columns[c].cell(days, i));
+      AppendCell(text, columns[c].cell(days, i));
     }
     text += u"\r\n"_s;
   }
@@ -89,7 +107,15 @@ QString ExportCsvText(const DaySeries& series) {
 }
 
 std::optional<QByteArray> EncodeCsv(const QString& text, CsvEncoding encoding, QString* why) {
-  if (encoding == CsvEncoding::Utf8) return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+  if (encoding == CsvEncoding::Utf8) {
+    // Encoded straight after the byte order mark, without a second copy of the text.
+    QStringEncoder encoder(QStringConverter::Utf8, QStringEncoder::Flag::Stateless);
+    QByteArray bytes(3 + encoder.requiredSpace(text.size()), Qt::Uninitialized);
+    std::memcpy(bytes.data(), "\xEF\xBB\xBF", 3);
+    const char* end = encoder.appendToBuffer(bytes.data() + 3, text);
+    bytes.truncate(end - bytes.constData());
+    return bytes;
+  }
   qsizetype bad = -1;
   std::optional<QByteArray> bytes = EncodeCp932(text, &bad);
   if (!bytes && why) {

@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -18,10 +17,18 @@ enum class CsvEncoding {
   Cp932,  // the Japanese code page of older spreadsheets
 };
 
-// One column of the export: its header and the text of day `i` of the history.
+// What a cell of the export holds: a number written to two decimals (empty when absent,
+// NaN), a whole number, or a text.
+struct ExportCell {
+  enum Kind { kDecimal, kWhole, kText } kind = kDecimal;
+  double number = 0;
+  QString text;
+};
+
+// One column of the export: its header and the cell of day `i` of the history.
 struct ExportColumn {
   QString header;
-  std::function<QString(const std::vector<HistoryDay>& days, size_t i)> cell;
+  ExportCell (*cell)(const std::vector<HistoryDay>& days, size_t i);
 };
 
 // The columns in file order. Stored values: date as yyyy/mm/dd, the two indexes to two

@@ -109,6 +109,17 @@ int32_t LastShortYear() {
 }
 
 QString LongDateText(const QString& stored) {
+  // The short form the program keeps, "yy/mm/dd", read without splitting the text.
+  const auto digit = [&stored](qsizetype i) { return stored[i] >= u'0' && stored[i] <= u'9'; };
+  if (stored.size() == 8 && stored[2] == u'/' && stored[5] == u'/' && digit(0) && digit(1) && digit(3) &&
+      digit(4) && digit(6) && digit(7)) {
+    const auto two = [&stored](qsizetype i) {
+      return (stored[i].unicode() - u'0') * 10 + stored[i + 1].unicode() - u'0';
+    };
+    const int32_t year = FullYearFromTwoDigits(two(0));
+    if (year >= 1000 && year <= 9999 && QDate::isValid(year, two(3), two(6)))
+      return QString::number(year) + stored.mid(2);
+  }
   const std::optional<QDate> date = DateFromText(stored);
   if (!date) return stored;
   return QString::asprintf("%04d/%02d/%02d", date->year(), date->month(), date->day());

@@ -1,7 +1,7 @@
 """Prints the benchmark table: each case, its floor, their ratio and the target.
 
-Usage: table.py CORE.json VIEW.json START.json (the first two from Google Benchmark,
-the third from bench_start). In-process cases compare the median CPU time of their
+Usage: table.py CORE.json VIEW.json START.json [CSV.json] (Google Benchmark output but
+for the third, which comes from bench_start). In-process cases compare the median CPU time of their
 repetitions; start-up compares the median wall time and the peak resident memory.
 """
 import json
@@ -49,9 +49,11 @@ def machine():
     return f"{os.cpu_count()} CPUs ({model}), {platform.system()} {platform.release()}, Qt {qt}"
 
 
-def main(core_path, view_path, start_path):
+def main(core_path, view_path, start_path, csv_path=None):
     t = medians(core_path)
     t.update(medians(view_path))
+    if csv_path:
+        t.update(medians(csv_path))
     with open(start_path, encoding="utf-8") as f:
         start = json.load(f)
 
@@ -99,6 +101,9 @@ def main(core_path, view_path, start_path):
         ratio_row("peak memory of that start (as above)", "the same bare program with text",
                   prog_rss, text_rss, None, unit=lambda kb: f"{kb / 1024:.1f} MiB")
 
+    if csv_path:
+        csv_rows(t, rows)
+
     print(f"Machine: {machine()}")
     head = ("what", "floor it is compared with", "measured", "floor", "ratio", "target", "met")
     print("| " + " | ".join(head) + " |")
@@ -110,5 +115,22 @@ def main(core_path, view_path, start_path):
           f"peak RSS the largest of them.")
 
 
+def csv_rows(t, rows):
+    """Import and export of 10,000 days: absolute targets, and the ratio to moving the
+    same bytes through the file (informative)."""
+    for what, case, floor_case, floor_text, limit_ms in (
+            ("import of a 10,000-line CSV (read, parse, plan, merge)", "BM_ImportCsv10000",
+             "BM_Floor_ReadCsvBytes10000", "reading the same bytes", 100),
+            ("export of 10,000 days (history, text, UTF-8, atomic write)", "BM_ExportCsv10000",
+             "BM_Floor_WriteCsvBytes10000", "writing the same bytes the same way", 50)):
+        value, floor = t.get(case), t.get(floor_case)
+        if value is None or floor is None:
+            rows.append((what, floor_text, "missing", "", "", f"≤ {limit_ms} ms", "no"))
+            continue
+        met = "yes" if value <= limit_ms * 1000 else "no"
+        rows.append((what, floor_text, fmt_time(value), fmt_time(floor), f"{value / floor:.0f}×",
+                     f"≤ {limit_ms} ms", met))
+
+
 if __name__ == "__main__":
-    main(*sys.argv[1:4])
+    main(*sys.argv[1:5])

@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include <QFileInfo>
 #include <QLockFile>
 #include <memory>
 #include <optional>
@@ -100,8 +101,13 @@ struct StoredData {
 bool LoadStoredData(CLB_C1& clb, StoredData& data, QTextStream& err) {
   const QString message = ReadStartupFiles(clb, data.tables);
   if (!message.isEmpty()) {
-    err << kProgram << ": " << message << u"（設定ファイル: "_s << clb.host().programFolder()
-        << u"/RDX508_INIT.TXT）"_s << Qt::endl;
+    const QString folder = clb.host().programFolder();
+    QString unread = u"設定ファイル "_s + folder + u"/RDX508_INIT.TXT"_s;
+    if (message.contains(u"(1, 1, x)"_s))
+      unread = u"日付ファイル "_s + DataFilePath(data.tables.INI, 1, folder);
+    else if (message.contains(u"(1, 3, x)"_s))
+      unread = u"色範囲ファイル "_s + DataFilePath(data.tables.INI, 3, folder);
+    err << kProgram << ": " << message << u"（"_s << unread << u" を読めません）"_s << Qt::endl;
     return false;
   }
   LoadDays(clb, data.tables.DayTbl, data.series);
@@ -167,10 +173,29 @@ int Import(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
   return 0;
 }
 
+// Whether `path` is the settings file or a file its rows name: an export must never
+// replace the program's own data.
+bool IsProgramFile(const Table3& INI, const QString& folder, const QString& path) {
+  const auto same = [&path](const QString& other) {
+    const QFileInfo a(PlatformPath(path)), b(PlatformPath(other));
+    return a.absoluteFilePath() == b.absoluteFilePath() ||
+           (a.exists() && b.exists() && a.canonicalFilePath() == b.canonicalFilePath());
+  };
+  if (same(folder + u"/RDX508_INIT.TXT"_s)) return true;
+  for (int32_t row = 1; HasSettingsRow(INI, row); ++row)
+    if (same(DataFilePath(INI, row, folder))) return true;
+  return false;
+}
+
 int Export(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
   CLB_C1 clb(host);
   StoredData data;
   if (!LoadStoredData(clb, data, err)) return 1;
+  if (IsProgramFile(data.tables.INI, host.programFolder(), r.file)) {
+    err << r.file << u": 市況ノートのデータファイルです。書き出しには別のファイル名を指定してください"_s
+        << Qt::endl;
+    return 1;
+  }
   const CsvEncoding encoding = r.encoding.value_or(CsvEncoding::Utf8);
   QString why;
   size_t days = 0;

@@ -114,6 +114,23 @@ TEST_F(CommandLine, ImportsNewDaysAndOverwritesOnlyWhenAsked) {
   }
 }
 
+TEST_F(CommandLine, NeverExportsOverTheProgramsFilesAndNamesAFileItCannotRead) {
+  WriteFolder({u"01,001,24/11/29,2680.71,1020,560,38208.03"_s});
+  const QByteArray days = testing::ReadBytes(PathOf(u"DAYS.TXT"_s));
+  for (const QString& target :
+       {PathOf(u"DAYS.TXT"_s), PathOf(u"COLOR.TXT"_s), dir.path() + u"/./RDX508_INIT.TXT"_s}) {
+    EXPECT_EQ(Run({u"--export"_s, target}), 1) << target.toStdString();
+    EXPECT_TRUE(err.contains(u"データファイルです"_s)) << err.toStdString();
+  }
+  EXPECT_EQ(testing::ReadBytes(PathOf(u"DAYS.TXT"_s)), days);
+
+  QFile::remove(PathOf(u"DAYS.TXT"_s));
+  EXPECT_EQ(Run({u"--export"_s, PathOf(u"out.csv"_s)}), 1);
+  EXPECT_EQ(err,
+            u"rdx508: INI(1, 1, x)なし（日付ファイル "_s + dir.path() + u"\\DAYS.TXT を読めません）\n"_s);
+  EXPECT_FALSE(QFile::exists(PathOf(u"out.csv"_s)));
+}
+
 TEST_F(CommandLine, ExportImportIntoAnEmptyFolderAndExportAgainIsByteIdentical) {
   for (const QString& encoding : {u"utf-8"_s, u"cp932"_s}) {
     for (const QString& name : {u"RDX508_INIT.TXT"_s, u"RDX508_DAYS.TXT"_s, u"RDX508_COLOR.TXT"_s}) {

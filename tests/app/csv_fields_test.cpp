@@ -28,9 +28,7 @@ TEST(CsvFields, DatesInEveryAcceptedFormAndTheirRefusals) {
       {u""_s, {}, u"日付がありません"_s},
       {u"abc"_s, {}, u"読めません「abc」"_s},
       {u"2024/01/05 10:00"_s, {}, u"読めません"_s},
-      {u"2024-01/05"_s, {}, u"読めません"_s},
       {u"24-01-05"_s, {}, u"読めません"_s},
-      {u"2024/001/05"_s, {}, u"読めません"_s},
       {u"2023/02/29"_s, {}, u"ありえない日付です「2023/02/29」"_s},
       {u"20241305"_s, {}, u"ありえない日付です"_s},
       {u"2024年2月30日"_s, {}, u"ありえない日付です"_s},
@@ -66,7 +64,6 @@ struct NumberCase {
 TEST(CsvFields, NumbersWithGroupingFullWidthAndBlanks) {
   const NumberCase cases[] = {
       {u""_s, 0.0, 0, {}},
-      {u"  "_s, 0.0, 0, {}},
       {u"1,234"_s, 1234.0, 1234, {}},
       {u"１，２３４．５"_s, 1234.5, 1234, {}},  // full width; half to even
       {u"\u3000 2,680.71 "_s, 2680.71, 2681, {}},
@@ -77,9 +74,6 @@ TEST(CsvFields, NumbersWithGroupingFullWidthAndBlanks) {
       {u"2147483647"_s, 2147483647.0, 2147483647, {}},
       {u"2147483648"_s, 2147483648.0, std::nullopt, u"32ビット"_s},
       {u"abc"_s, std::nullopt, std::nullopt, u"数値として読めません「abc」"_s},
-      {u"1e5"_s, std::nullopt, std::nullopt, u"数値として読めません"_s},
-      {u"12,34"_s, 1234.0, 1234, {}},
-      {u"1,,234"_s, std::nullopt, std::nullopt, u"数値として読めません"_s},
   };
   for (const NumberCase& c : cases) {
     EXPECT_EQ(CsvIndex(c.field).value, c.index) << c.field.toStdString();

@@ -1,12 +1,12 @@
-// Merging imported days: the preview's counts, new days in date order, conflicts kept or
-// overwritten, and the series and archive split anew around the 998 newest days.
+// Merging imported days: the plan's counts and the preview's words, new days in date
+// order, conflicts kept or overwritten, and the series and archive split anew around the
+// 998 newest days.
 
 #include <gtest/gtest.h>
 
 #include <QDate>
 
 #include "app/day_history.h"
-#include "app/import_merge.h"
 #include "app/import_preview.h"
 
 namespace rdx508 {
@@ -18,8 +18,7 @@ QString Short(const QDate& d) {
   return d.toString(u"yy/MM/dd"_s);
 }
 
-// A series of `count` consecutive days ending 2024/12/31, newest first; the days beyond
-// 998 in the archive.
+// `count` consecutive days ending 2024/12/31, newest first; those beyond 998 archived.
 DaySeries SeriesOf(int32_t count) {
   DaySeries s;
   for (int32_t k = 0; k < count; ++k) {
@@ -30,52 +29,39 @@ DaySeries SeriesOf(int32_t count) {
       s.Archive.append(day);
   }
   s.DayCnt = std::min(count, DaySeries::kMaxDays);
-  s.ComputeIndicators();
   return s;
 }
 
-std::vector<ImportedDay> Imported(std::initializer_list<DayRec> days) {
-  std::vector<ImportedDay> out;
-  int32_t line = 2;
-  for (const DayRec& d : days)
-    out.push_back({line++, d});
-  return out;
-}
-
-TEST(ImportMerge, PlansAndAppliesNewIdenticalAndConflictingDays) {
-  DaySeries s = SeriesOf(3);  // 24/12/29 ... 24/12/31
-  s.Days[2].Date = u"24/12/30"_s;
-  s.Days[3].Date = u"24/12/29"_s;
-  s.Days[1].Date = u"24/12/31"_s;
+TEST(ImportMerge, NewSameAndDifferingDaysInPlanPreviewAndMerge) {
+  DaySeries s = SeriesOf(3);  // 24/12/31 (1000), 24/12/30 (1001), 24/12/29 (1002)
   s.Days[2].Topix = 1700.5;
-  const std::vector<ImportedDay> days = Imported({
-      {u"25/01/06"_s, 1, 2, 3, 4},         // new, newest
-      {u"24/12/30"_s, 1700.501, 1, 1, 0},  // the same as kept at two decimals
-      {u"24/12/29"_s, 999, 7, 8, 9},       // a conflict
-      {u"24/12/01"_s, 5, 6, 7, 8},         // new, oldest
-  });
-  const ImportPlan plan = PlanImport(s, days);
-  EXPECT_EQ(plan.newDays, 2);
-  EXPECT_EQ(plan.identical, 1);
-  EXPECT_EQ(plan.conflicts, 1);
-  ASSERT_EQ(plan.firstConflicts.size(), 1u);
-  EXPECT_EQ(plan.firstConflicts[0].line, 4);
-  EXPECT_EQ(plan.firstConflicts[0].stored.Topix, 1002);
-  EXPECT_EQ(plan.firstConflicts[0].incoming.Topix, 999);
+  s.Days[3].Date = u"24/12/29"_s;
+  const CsvImport file = ParseCsvImport(
+      u"日付,東証平均,上昇数,下落数,日経平均\n2025/1/6,1,2,3,4\n2024/12/30,1700.501,1,1,0\n"
+      u"2024/12/29,999,3,1,0\nx\n2024/12/01,5,6,7,8\n2024/12/01,5,6,7,8\n"_s.toUtf8(),
+      u"c.csv"_s);
+  const ImportPreview preview = PreviewImport(s, file);
+  EXPECT_EQ(preview.Counts(),
+            u"新しい日 2、同じ日 1、値の異なる日 1、取り込めない行 1（同じ行の繰り返し 1）"_s);
+  EXPECT_EQ(preview.Conflicts(),
+            QStringList{u"2024/12/29（4行目）: 東証平均 1002.00 → 999.00、上昇数 2 → 3"_s});
+  EXPECT_EQ(preview.Rejected(), QStringList{u"5行目: 日付として読めません「x」"_s});
 
   for (ImportMode mode : {ImportMode::NewOnly, ImportMode::Overwrite}) {
     DaySeries t = s;
-    const ImportResult result = ApplyImport(t, days, mode);
+    const ImportResult result = ApplyImport(t, file.days, mode);
     EXPECT_EQ(result.added, 2);
     EXPECT_EQ(result.overwritten, mode == ImportMode::Overwrite ? 1 : 0);
     ASSERT_EQ(t.DayCnt, 5);
-    const QStringList order = {t.Days[1].Date, t.Days[2].Date, t.Days[3].Date, t.Days[4].Date,
-                               t.Days[5].Date};
+    QStringList order;
+    for (size_t p = 1; p <= 5; ++p)
+      order.append(t.Days[p].Date);
     EXPECT_EQ(order,
               (QStringList{u"25/01/06"_s, u"24/12/31"_s, u"24/12/30"_s, u"24/12/29"_s, u"24/12/01"_s}));
     EXPECT_EQ(t.Days[4].Topix, mode == ImportMode::Overwrite ? 999 : 1002);
-    EXPECT_EQ(t.Days[3].Topix, 1700.5);  // identical: the stored value stays
+    EXPECT_EQ(t.Days[3].Topix, 1700.5);  // the same at two decimals: the stored value stays
     EXPECT_EQ(t.Inds.size(), 6u);
+    EXPECT_FALSE(ApplyImport(t, file.days, mode).changed());  // a second merge changes nothing
   }
 }
 
@@ -83,28 +69,16 @@ TEST(ImportMerge, MatchesStoredDaysByCalendarDayAndKeepsTheirDateText) {
   DaySeries s;
   s.Days[1] = {u"07/3/15"_s, 1, 2, 3, 4};  // as a hand-edited file may hold it
   s.DayCnt = 1;
-  const std::vector<ImportedDay> days = Imported({{u"07/03/15"_s, 9, 9, 9, 9}});
-  EXPECT_EQ(PlanImport(s, days).conflicts, 1);
+  const std::vector<ImportedDay> days = {{2, {u"07/03/15"_s, 9, 9, 9, 9}}};
   EXPECT_EQ(ApplyImport(s, days, ImportMode::Overwrite).overwritten, 1);
   EXPECT_EQ(s.DayCnt, 1);
   EXPECT_EQ(s.Days[1].Date, u"07/3/15"_s);
   EXPECT_EQ(s.Days[1].Up, 9);
 }
 
-TEST(ImportMerge, NothingNewLeavesTheSeriesUntouched) {
-  DaySeries s = SeriesOf(3);
-  std::swap(s.Days[1], s.Days[3]);  // out of order: a re-split would sort it
-  const DaySeries before = s;
-  const std::vector<ImportedDay> days = Imported({{s.Days[1].Date, 1, 1, 1, 1}});
-  EXPECT_FALSE(ApplyImport(s, days, ImportMode::NewOnly).changed());
-  EXPECT_EQ(s.Days[1].Date, before.Days[1].Date);
-  EXPECT_EQ(s.Days[1].Topix, before.Days[1].Topix);
-}
-
 TEST(ImportMerge, SplitsTheHistoryAroundThe998NewestDays) {
   struct Case {
-    int32_t stored;
-    int32_t newer, older;  // days imported after the newest and before the oldest
+    int32_t stored, newer, older;  // days imported after the newest and before the oldest
   } cases[] = {{0, 1200, 0}, {998, 1, 0}, {998, 0, 5}, {1000, 3, 4}, {990, 4, 0}, {10, 0, 1100}};
   for (const Case& c : cases) {
     DaySeries s = SeriesOf(c.stored);
@@ -128,21 +102,6 @@ TEST(ImportMerge, SplitsTheHistoryAroundThe998NewestDays) {
     }
     EXPECT_EQ(DayHistory(s).size(), static_cast<size_t>(total));
   }
-}
-
-TEST(ImportMerge, PreviewNamesTheDifferingValuesAndTheRejectedLines) {
-  DaySeries s;
-  s.Days[1] = {u"24/11/29"_s, 2680.71, 1020, 560, 38208.03};
-  s.DayCnt = 1;
-  const ImportPreview preview = PreviewImport(
-      s, ParseCsvImport(u"日付,東証平均,日経平均,上昇数,下落数\n2024/11/29,2690,38208.03,1030,560\n"
-                        u"2024/11/28,1,2,3,4\nx\n2024/11/28,1,2,3,4\n"_s.toUtf8(),
-                        u"c.csv"_s));
-  EXPECT_EQ(preview.Counts(),
-            u"新しい日 1、同じ日 0、値の異なる日 1、取り込めない行 1（同じ行の繰り返し 1）"_s);
-  EXPECT_EQ(preview.Conflicts(),
-            QStringList{u"2024/11/29（2行目）: 東証平均 2680.71 → 2690.00、上昇数 1020 → 1030"_s});
-  EXPECT_EQ(preview.Rejected(), QStringList{u"4行目: 日付として読めません「x」"_s});
 }
 
 }  // namespace

@@ -37,6 +37,33 @@ TEST(CsvImport, ReadsAnExcelFileWithColumnsInAnyOrder) {
   EXPECT_EQ(r.rejectedCount, 0);
 }
 
+TEST(CsvImport, ReadsEveryEncodingAndQuotingASpreadsheetWrites) {
+  const QString text =
+      u"memo;日付;上昇数\r\n\"two\r\nlines; \"\"q\"\"\";2024/1/5;\"1,203\"\r\nx;2024/1/6;\"1\"7\n"_s;
+  auto encoded = [&text](QStringConverter::Encoding encoding) {
+    QStringEncoder encoder(encoding);
+    return QByteArray(encoder.encode(text));
+  };
+  QStringEncoder cp932("CP932");
+  const std::pair<QByteArray, QString> cases[] = {
+      {"\xEF\xBB\xBF" + text.toUtf8(), u"UTF-8"_s},
+      {text.toUtf8(), u"UTF-8"_s},
+      {cp932.encode(text), u"CP932"_s},
+      {"\xFF\xFE" + encoded(QStringConverter::Utf16LE), u"UTF-16"_s},
+      {"\xFE\xFF" + encoded(QStringConverter::Utf16BE), u"UTF-16"_s},
+  };
+  for (const auto& [bytes, encoding] : cases) {
+    const CsvImport r = ParseCsvImport(bytes, u"e.csv"_s);
+    EXPECT_EQ(r.encoding, encoding);
+    EXPECT_EQ(r.delimiter, u';');
+    ASSERT_EQ(r.days.size(), 2u) << encoding.toStdString();
+    EXPECT_EQ(std::tuple(r.days[0].line, r.days[0].day.Date, r.days[0].day.Up),
+              std::tuple(2, u"24/01/05"_s, 1203));
+    EXPECT_EQ(std::tuple(r.days[1].line, r.days[1].day.Up),
+              std::tuple(4, 17));  // text after a closing quote is kept
+  }
+}
+
 TEST(CsvImport, FindsTheHeaderAndItsDelimiterOrSaysWhatIsMissing) {
   const std::tuple<QString, QChar, QStringList, QString> cases[] = {
       // header line, the delimiter and columns found, or a part of the refusal

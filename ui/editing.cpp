@@ -7,13 +7,14 @@
 
 #include "toolkit/clb_error.h"
 #include "toolkit/numeric.h"
+#include "ui/colours.h"
 #include "ui/rdx_f508.h"
 
 namespace rdx508 {
 
 namespace {
 
-constexpr quint32 kRefused = 0x000000C0;
+constexpr quint32 kRefused = kDarkRed;
 
 // An input box's number: its text when numeric, otherwise 0.
 double BoxValue(const Control& box) {
@@ -93,14 +94,18 @@ bool RDX_F508::CommitPanel() {
     return false;
   }
 
+  EditState before = CaptureState();
   if (editRow_ < 0) {
     series_.Insert(position, DayRec{dateBox.text, topix, *up, *down, nikkei});
+    history_.Record(std::move(before), {dateBox.text + u" の追加"_s, dateBox.text});
   } else {
     DayRec& day = series_.Days[position];
+    const bool changed = day.Topix != topix || day.Nikkei != nikkei || day.Up != *up || day.Down != *down;
     day.Topix = topix;
     day.Nikkei = nikkei;
     day.Up = *up;
     day.Down = *down;
+    if (changed) history_.Record(std::move(before), {day.Date + u" の修正"_s, day.Date});
   }
   series_.ComputeIndicators();
   RedrawGrid();
@@ -110,7 +115,9 @@ bool RDX_F508::CommitPanel() {
 void RDX_F508::DeleteDay() {
   const int32_t p = gridOffset_ + 1 + editRow_;
   if (editRow_ < 0 || p > series_.DayCnt) return;
-  series_.Remove(p);
+  EditState before = CaptureState();
+  const DayRec taken = series_.Remove(p);
+  history_.Record(std::move(before), {taken.Date + u" の削除"_s, taken.Date});
   series_.ComputeIndicators();
   RedrawGrid();
 }

@@ -34,7 +34,7 @@ void RDX_F508::OpenAddPanel() {
   HidePanel();
   editRow_ = -1;
   Panel(kPanModify).text = u"追加"_s;
-  const Control& anchor = Heading(9);
+  const Control& anchor = Heading(kHeadWeekday);
   ChainPanel({kPanModify, kPanYes, kPanNo, kPanDateIn, kPanFirstIn, kPanSecondIn, kPanUpIn, kPanDownIn},
              anchor.left, anchor.top);
   Panel(kPanDateIn).text = BusinessDay(Cell(kColDate, 0).text, 2);
@@ -56,7 +56,7 @@ void RDX_F508::OpenModifyPanel(int row) {
   const bool topixMode = indexMode_ == 0;
   Panel(kPanModify).text = u"修正"_s;
   ChainPanel({kPanModify, kPanYes, kPanNo, kPanDate, kPanFirstIn, kPanSecondIn, kPanUpIn, kPanDownIn},
-             Heading(9).left, Cell(kColSeq, row).top);
+             Heading(kHeadWeekday).left, Cell(kColSeq, row).top);
   Panel(kPanDate).text = Cell(kColDate, row).text;
   Panel(kPanFirstIn).text = PlainNumberText(topixMode ? day.Topix : day.Nikkei);
   Panel(kPanSecondIn).text = PlainNumberText(topixMode ? day.Nikkei : day.Topix);
@@ -76,7 +76,7 @@ void RDX_F508::OpenDeletePanel(int row) {
   const bool topixMode = indexMode_ == 0;
   Panel(kPanDelete).text = u"削除"_s;
   ChainPanel({kPanDelete, kPanYes, kPanNo, kPanDate, kPanFirst, kPanSecond, kPanUp, kPanDown},
-             Heading(0).left, Cell(kColSeq, row).top);
+             Heading(kHeadDate).left, Cell(kColSeq, row).top);
   Panel(kPanDate).text = Cell(kColDate, row).text;
   Panel(kPanFirst).text = PlainNumberText(topixMode ? day.Topix : day.Nikkei);
   Panel(kPanSecond).text = PlainNumberText(topixMode ? day.Nikkei : day.Topix);

@@ -9,6 +9,7 @@
 #include "calendar/date_text.h"
 #include "toolkit/numeric.h"
 #include "ui/cell_text.h"
+#include "ui/colours.h"
 #include "ui/rdx_f508.h"
 
 namespace rdx508 {
@@ -21,9 +22,9 @@ struct Weekday {
 };
 
 // Qt counts Monday = 1 ... Sunday = 7.
-constexpr Weekday kWeekdays[8] = {{u'？', 0x000000C0},     {u'月', 0x00C000C0},     {u'火', kSysWindowText},
-                                  {u'水', kSysWindowText}, {u'木', kSysWindowText}, {u'金', 0x00C00000},
-                                  {u'？', 0x00008000},     {u'？', 0x000000C0}};
+constexpr Weekday kWeekdays[8] = {{u'？', kDarkRed},       {u'月', kPurple},        {u'火', kSysWindowText},
+                                  {u'水', kSysWindowText}, {u'木', kSysWindowText}, {u'金', kDarkBlue},
+                                  {u'？', kGreen},         {u'？', kDarkRed}};
 
 }  // namespace
 
@@ -45,8 +46,8 @@ const DayInd& RDX_F508::IndsAt(int32_t position) const {
 
 namespace {
 
-// What each scroll arrow 移動(0) ... (3) moves the grid by: positive towards older days.
-constexpr std::array<int32_t, 4> kScrollSteps = {5, 1, -1, -5};
+// What each scroll arrow moves the grid by, in ScrollArrow order: positive towards older days.
+constexpr std::array<int32_t, RDX_F508::kScrollArrowCount> kScrollSteps = {5, 1, -1, -5};
 
 }  // namespace
 
@@ -74,7 +75,7 @@ void RDX_F508::ScrollToPosition(int32_t position) {
 
 void RDX_F508::RedrawGrid() {
   for (size_t k = 0; k < kScrollSteps.size(); ++k)
-    controls_[moveBase_ + int(k)].visible = CanScroll(kScrollSteps[k]);
+    controls_[scrollArrowBase_ + int(k)].visible = CanScroll(kScrollSteps[k]);
 
   PrepareBandLimits();
 
@@ -142,14 +143,7 @@ void RDX_F508::FillRow(int r, int32_t p) {
   Cell(kColAvg5, r).text = CellText(clb_, a5, 2);
   Cell(kColAvg25, r).text = CellText(clb_, a25, 2);
 
-  const double divergence = a25 == 0 ? 0 : x * 1000 / a25 - 1000;
-  Control& div = Cell(kColDiverge, r);
-  if (!(std::fabs(divergence) < 999)) {
-    div.text.clear();
-  } else {
-    div.text = CellText(clb_, divergence, 1);
-    div.foreColor = divergence < 0 ? kFall : kRise;
-  }
+  WriteDivergence(clb_, Cell(kColDiverge, r), a25 == 0 ? 0 : x * 1000 / a25 - 1000);
 
   Cell(kColUp, r).text = CellText(clb_, Value(day.Up), 0);
   Control& down = Cell(kColDown, r);
@@ -170,7 +164,7 @@ void RDX_F508::FillRow(int r, int32_t p) {
   const double shownX = ShownNumber(index.text);
   const bool overA5 = shownX > ShownNumber(Cell(kColAvg5, r).text);
   const bool overA25 = shownX > ShownNumber(Cell(kColAvg25, r).text);
-  index.foreColor = overA5 ? (overA25 ? kRise : 0x00008000) : (overA25 ? 0x00008080 : kFall);
+  index.foreColor = IndexTrendColour(overA5, overA25);
 }
 
 void RDX_F508::TrendPass() {
@@ -187,7 +181,7 @@ void RDX_F508::TrendPass() {
         const double a = ShownNumber(now), b = ShownNumber(before);
         order = a > b ? 1 : (a < b ? -1 : 0);
       }
-      Cell(col, r).foreColor = order == 0 ? kSysWindowText : (order > 0 ? kRisingAverage : kFall);
+      Cell(col, r).foreColor = order == 0 ? kSysWindowText : (order > 0 ? kPurple : kDarkBlue);
     }
   }
 }

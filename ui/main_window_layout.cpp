@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "ui/colours.h"
 #include "ui/rdx_f508.h"
 
 namespace rdx508 {
@@ -197,7 +198,7 @@ void RDX_F508::BuildLayout() {
     // above them so that both glyphs of a pair can be seen.
     if (i == 0 || i == 3) c.z = 1;
     const int position = AddControl(std::move(c));
-    if (i == 0) moveBase_ = position;
+    if (i == 0) scrollArrowBase_ = position;
   }
 
   // Forecast arrows, flanking 連番(26).
@@ -206,10 +207,10 @@ void RDX_F508::BuildLayout() {
     c.align = TextAlign::Center;
     c.font = FontKey::B;
     c.backColor = 0x00FFFFFF;
-    c.foreColor = i == 0 ? kArrowUpIdle : kArrowDownIdle;
+    c.foreColor = i == 0 ? kPaleRed : kPaleBlue;
     c.toolTip = i == 0 ? u"上昇変更"_s : u"下落変更"_s;
     const int position = AddControl(std::move(c));
-    if (i == 0) arrowBase_ = position;
+    if (i == 0) forecastArrowBase_ = position;
   }
 
   // Colour-range strip.

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <initializer_list>
@@ -13,9 +14,11 @@
 #include "app/day_series.h"
 #include "app/import_merge.h"
 #include "app/startup.h"
+#include "app/undo_history.h"
 #include "toolkit/clb_c1.h"
 #include "toolkit/host.h"
 #include "toolkit/value.h"
+#include "ui/colours.h"
 #include "ui/control.h"
 
 namespace rdx508 {
@@ -39,12 +42,36 @@ class RDX_F508 {
   // arrows could take it, and redraws.
   void ScrollToPosition(int32_t position);
   void UpdateForecast(int32_t request, int32_t direction);
+  bool Undo();              // undoes the last change of days or colour ranges; false if none
+  bool Redo();              // redoes the last undone change; false if none
+  bool IsModified() const;  // a change since the last load or save
+  QString Title() const;    // the window title: 市況ノート, with " *" while modified
   // Merges imported days into the series (new days in date order, differing ones only
   // when overwriting) and redraws, keeping the grid's scroll place; returns what changed.
   ImportResult ImportDays(const std::vector<ImportedDay>& days, ImportMode mode);
   // True once the window has ended the program (終了, or a close that was not stopped
   // by a failed save).
   bool HasEnded() const { return ended_; }
+
+  // Keys the window acts on, wherever the focus is.
+  enum class Key { Enter, Escape, Up, Down, PageUp, PageDown, Home };
+  // A key pressed while control array(index) has the focus (array "" when no control has
+  // it). True when the window used the key.
+  bool keyPress(const QString& array, int index, Key key);
+
+  // One entry of the window's right-click menu; the view builds the menu and the keyboard
+  // shortcuts from these, so both always say the same.
+  struct MenuEntry {
+    QString command;        // passed back to Command()
+    QString caption;        // e.g. 元に戻す: 25/01/14 の追加
+    QStringList shortcuts;  // key sequences in portable text ("Ctrl+Z"); the first is shown
+    bool enabled = true;
+    bool separatorBefore = false;
+  };
+  // What the view must do after a command that needs more than the model.
+  enum class ViewRequest { None, OpenChart, Import, Export };
+  std::vector<MenuEntry> ContextMenu() const;
+  ViewRequest Command(const QString& command);
 
   // For the view: every control, in creation order (stable for the window's life).
   const std::vector<Control>& controls() const { return controls_; }
@@ -73,9 +100,27 @@ class RDX_F508 {
     kColAdRatio,
     kColumnCount
   };
-  static constexpr int kForecastRow = 26;             // cell index of the forecast row in every column
-  static constexpr int kGridRows = 26;                // day rows shown
-  static constexpr quint32 kWindowBack = 0x00FFFFFF;  // the window's own background
+  // Headings 見出(i) by what they head.
+  enum HeadingIndex {
+    kHeadDate = 0,
+    kHeadIndex = 1,  // 東証平均 / 日経平均: switches the index mode
+    kHeadAvg5 = 2,
+    kHeadAvg25 = 3,
+    kHeadUp = 4,
+    kHeadDown = 5,
+    kHeadUpRatio = 6,  // 上昇率, ５日平均, 騰落レシオ: choose the colour subject
+    kHeadUpRatio5 = 7,
+    kHeadAdRatio = 8,
+    kHeadWeekday = 9,  // 曜　日: opens the add panel
+    kHeadChange = 10,
+    kHeadDiverge = 11,
+    kHeadingCount = 12
+  };
+  // Scroll arrows 移動(i): older by five days and by one, newer by one and by five.
+  enum ScrollArrow { kScrollOlder5, kScrollOlder1, kScrollNewer1, kScrollNewer5, kScrollArrowCount };
+  static constexpr int kForecastRow = 26;         // cell index of the forecast row in every column
+  static constexpr int kGridRows = 26;            // day rows shown
+  static constexpr quint32 kWindowBack = kWhite;  // the window's own background
 
  private:
   // Entry-panel controls in the order panel_ holds them.
@@ -96,7 +141,6 @@ class RDX_F508 {
     kPanDownIn,
     kPanelCount
   };
-  static constexpr quint32 kArrowUpIdle = 0x00C0C0FF, kArrowDownIdle = 0x00FFC0C0;
 
   // Layout (main_window_layout.cpp).
   int AddControl(Control c);
@@ -130,6 +174,9 @@ class RDX_F508 {
   // Forecast row (forecast_row.cpp).
   bool StepWord(int32_t direction);
   void RepeatLastStep();
+  // The forecast arrows' colours: `direction` 0 (up) or 1 (down) active, -1 both idle.
+  void SetForecastArrows(int32_t direction);
+  int32_t LastForecastDirection() const;  // read back from the arrows; -1 when none
 
   // Entry panels and editing (entry_panels.cpp, editing.cpp).
   void OpenAddPanel();
@@ -140,6 +187,20 @@ class RDX_F508 {
   void DeleteDay();
   void Confirm();
   void Cancel();
+
+  // Undo and redo (window_commands.cpp): what a step restores.
+  struct EditState {
+    std::array<DayRec, DaySeries::kMaxDays + 1> days;
+    int32_t dayCnt = 0;
+    QList<DayRec> archive;
+    Table2 range;
+  };
+  EditState CaptureState() const;
+  void RestoreState(EditState state, const ChangeInfo& info);
+  // Shows the grid rows around the day of `date` (stored, or where it would stand).
+  void ShowDay(const QString& date);
+  void SaveAndStamp();     // データ保存: save, then the save time on the button
+  bool PanelOpen() const;  // an add, modify or delete panel is open
 
   // 営業日変換, with a date the calendar cannot handle giving "" instead of an error.
   QString BusinessDay(const QString& date, int32_t days);
@@ -162,9 +223,11 @@ class RDX_F508 {
 
   // Positions in controls_ resolved once by the layout.
   std::array<int, kColumnCount> columnBase_{};
-  int moveBase_ = 0, arrowBase_ = 0, subjectTitle_ = 0;
+  int scrollArrowBase_ = 0;    // 移動(0) ... (3)
+  int forecastArrowBase_ = 0;  // 上下(0) and (1)
+  int subjectTitle_ = 0;
   int saveButton_ = 0, quitButton_ = 0;
-  std::array<int, 12> heading_{};
+  std::array<int, kHeadingCount> heading_{};
   std::array<int, 6> limit_{};
   std::array<int, 8> legend_{};
   std::array<int, kPanelCount> panel_{};
@@ -176,6 +239,7 @@ class RDX_F508 {
   int32_t indexMode_ = 0;
   int32_t editRow_ = -1;
   double forecastRatio_ = 0;
+  UndoHistory<EditState> history_;
 };
 
 }  // namespace rdx508

@@ -1,6 +1,10 @@
 #include "ui/qt/main_window.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QKeySequence>
+#include <QMenu>
 #include <QPushButton>
 #include <algorithm>
 #include <exception>
@@ -17,14 +21,12 @@ namespace rdx508 {
 namespace {
 
 const QString kTitle = QStringLiteral("市況ノート");
-constexpr quint32 kWindowBack = 0x00FFFFFF;
 
-// The input boxes of the entry panels: Enter confirms the panel, Escape cancels it.
-bool IsPanelInput(const QString& array) {
-  static const QStringList names = {QStringLiteral("日付修正入力"), QStringLiteral("TOPIX修正入力"),
-                                    QStringLiteral("日経修正入力"), QStringLiteral("上昇数修正入力"),
-                                    QStringLiteral("下落数修正入力")};
-  return names.contains(array);
+QList<QKeySequence> KeySequences(const QStringList& shortcuts) {
+  QList<QKeySequence> keys;
+  for (const QString& s : shortcuts)
+    keys.push_back(QKeySequence::fromString(s, QKeySequence::PortableText));
+  return keys;
 }
 
 Qt::Alignment Horizontal(TextAlign align) {
@@ -50,7 +52,7 @@ MainWindow::MainWindow(RDX_F508& model, Host& host, QWidget* parent)
   setWindowTitle(kTitle);
   setFixedSize(TwipsToPixels(RDX_F508::kClientWidth), TwipsToPixels(RDX_F508::kClientHeight));
   QPalette windowPalette = palette();
-  windowPalette.setColor(QPalette::Window, ModelColor(kWindowBack, windowPalette));
+  windowPalette.setColor(QPalette::Window, ModelColor(RDX_F508::kWindowBack, windowPalette));
   setPalette(windowPalette);
   setAutoFillBackground(true);
 
@@ -69,6 +71,34 @@ MainWindow::MainWindow(RDX_F508& model, Host& host, QWidget* parent)
   restack(all);
   chainTabOrder();
   followFocus();
+  addShortcuts();
+  setWindowTitle(model_.Title());
+}
+
+void MainWindow::addShortcuts() {
+  for (const RDX_F508::MenuEntry& entry : model_.ContextMenu()) {
+    auto* action = new QAction(entry.caption, this);
+    action->setShortcuts(KeySequences(entry.shortcuts));
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [this, command = entry.command] { runCommand(command); });
+    addAction(action);
+  }
+}
+
+void MainWindow::runCommand(const QString& command) {
+  forward([&] { model_.Command(command); });
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  for (const RDX_F508::MenuEntry& entry : model_.ContextMenu()) {
+    if (entry.separatorBefore) menu.addSeparator();
+    QAction* action = menu.addAction(entry.caption);
+    if (!entry.shortcuts.isEmpty()) action->setShortcut(KeySequences(entry.shortcuts).front());
+    action->setEnabled(entry.enabled);
+    connect(action, &QAction::triggered, this, [this, command = entry.command] { runCommand(command); });
+  }
+  menu.exec(event->globalPos());
 }
 
 QWidget* MainWindow::createWidget(const Control& control) {
@@ -91,12 +121,12 @@ QWidget* MainWindow::createWidget(const Control& control) {
       connect(box, &QLineEdit::textEdited, this, [this, array, index](const QString& text) {
         forward([&] { model_.setText(array, index, text); });
       });
-      if (IsPanelInput(array)) {
-        connect(box, &TextBox::enterPressed, this,
-                [this] { forward([&] { model_.click(QStringLiteral("する")); }); });
-        connect(box, &TextBox::escapePressed, this,
-                [this] { forward([&] { model_.click(QStringLiteral("しない")); }); });
-      }
+      connect(box, &TextBox::enterPressed, this, [this, array, index] {
+        forward([&] { model_.keyPress(array, index, RDX_F508::Key::Enter); });
+      });
+      connect(box, &TextBox::escapePressed, this, [this, array, index] {
+        forward([&] { model_.keyPress(array, index, RDX_F508::Key::Escape); });
+      });
       return box;
     }
     case ControlKind::Button: {
@@ -197,6 +227,8 @@ void MainWindow::mirror() {
   if (!raised.empty()) restack(raised);
   if (tabChanged) chainTabOrder();
   followFocus();
+  const QString title = model_.Title();
+  if (windowTitle() != title) setWindowTitle(title);
 }
 
 // Widgets later in Qt's sibling list are drawn above earlier ones; the stacking order

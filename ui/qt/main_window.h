@@ -26,9 +26,12 @@ class MainWindow : public QWidget {
  public Q_SLOTS:
   // The program is ending: hide the window; a later close asks nothing.
   void programEnded();
+  // Runs a command of the right-click menu (also reached by its shortcut).
+  void runCommand(const QString& command);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   struct Item {
@@ -44,6 +47,8 @@ class MainWindow : public QWidget {
   void restack(const std::vector<size_t>& changed);
   void chainTabOrder();
   void followFocus();
+  // One window-wide action per menu command, so that its shortcuts work anywhere.
+  void addShortcuts();
   // Runs one event of the model and mirrors the result; a failure becomes a message.
   void forward(const std::function<void()>& event);
 

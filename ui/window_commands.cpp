@@ -1,0 +1,167 @@
+// Undo and redo, the keys the window acts on, and the right-click menu with its commands.
+
+#include <algorithm>
+
+#include "ui/rdx_f508.h"
+
+namespace rdx508 {
+
+RDX_F508::EditState RDX_F508::CaptureState() const {
+  return EditState{series_.Days, series_.DayCnt, series_.Archive, range_};
+}
+
+void RDX_F508::RestoreState(EditState state, const ChangeInfo& info) {
+  HidePanel();
+  series_.Days = std::move(state.days);
+  series_.DayCnt = state.dayCnt;
+  series_.Archive = std::move(state.archive);
+  range_ = std::move(state.range);
+  series_.ComputeIndicators();
+  // The strip shows the limits of the subject the step changed, or refreshes the ones shown.
+  const int subject = info.subject >= 0 ? info.subject : CurrentSubject();
+  if (subject >= 0) SelectSubject(subject);
+  RedrawGrid();
+  if (!info.date.isEmpty()) ShowDay(info.date);
+}
+
+void RDX_F508::ShowDay(const QString& date) {
+  int32_t position = 0;
+  for (int32_t p = 1; p <= series_.DayCnt; ++p) {
+    if (series_.Days[static_cast<size_t>(p)].Date == date) {
+      position = p;
+      break;
+    }
+  }
+  if (position == 0) position = std::min(series_.PositionFor(date).value_or(0), series_.DayCnt);
+  if (position < 1) return;  // in the archive, beyond the grid
+  if (position > gridOffset_ && position <= gridOffset_ + kGridRows) return;  // already shown
+  ScrollToPosition(position);
+}
+
+bool RDX_F508::Undo() {
+  auto restored = history_.Undo(CaptureState());
+  if (!restored) return false;
+  RestoreState(std::move(restored->first), restored->second);
+  return true;
+}
+
+bool RDX_F508::Redo() {
+  auto restored = history_.Redo(CaptureState());
+  if (!restored) return false;
+  RestoreState(std::move(restored->first), restored->second);
+  return true;
+}
+
+bool RDX_F508::IsModified() const {
+  return history_.IsModified();
+}
+
+QString RDX_F508::Title() const {
+  return IsModified() ? u"市況ノート *"_s : u"市況ノート"_s;
+}
+
+void RDX_F508::SaveAndStamp() {
+  Control& button = controls_[saveButton_];
+  if (!button.enabled) return;  // disabled while an entry panel is open
+  SaveData();
+  button.text = u"保存("_s + host_.now().toString(u"hh:mm"_s) + u')';
+}
+
+bool RDX_F508::PanelOpen() const {
+  return controls_[panel_[kPanModify]].visible || controls_[panel_[kPanDelete]].visible;
+}
+
+bool RDX_F508::keyPress(const QString& array, int, Key key) {
+  const bool panelOpen = PanelOpen();
+  static const QStringList kPanelInputs = {u"日付修正入力"_s, u"TOPIX修正入力"_s, u"日経修正入力"_s,
+                                           u"上昇数修正入力"_s, u"下落数修正入力"_s};
+  switch (key) {
+    case Key::Enter:
+    case Key::Escape:
+      // In an entry panel's input box Enter confirms the panel and Escape cancels it.
+      if (!kPanelInputs.contains(array)) return false;
+      key == Key::Enter ? Confirm() : Cancel();
+      return true;
+    default:
+      break;
+  }
+  // The grid scrolls as its arrows do; not while a panel is open, whose input would be lost.
+  if (panelOpen) return false;
+  switch (key) {
+    case Key::Down:
+      Scroll(kScrollOlder1);
+      return true;
+    case Key::Up:
+      Scroll(kScrollNewer1);
+      return true;
+    case Key::PageDown:
+      Scroll(kScrollOlder5);
+      return true;
+    case Key::PageUp:
+      Scroll(kScrollNewer5);
+      return true;
+    case Key::Home:
+      ScrollToPosition(1);
+      return true;
+    default:
+      return false;
+  }
+}
+
+namespace {
+
+// The grid's keys: each a command of the menu, with the key that runs it.
+struct ScrollKey {
+  const char16_t* command;
+  const char16_t* caption;
+  const char16_t* shortcut;
+  RDX_F508::Key key;
+};
+constexpr ScrollKey kScrollKeys[] = {
+    {u"newer1", u"1日新しい日へ", u"Up", RDX_F508::Key::Up},
+    {u"older1", u"1日古い日へ", u"Down", RDX_F508::Key::Down},
+    {u"newer5", u"5日新しい日へ", u"PgUp", RDX_F508::Key::PageUp},
+    {u"older5", u"5日古い日へ", u"PgDown", RDX_F508::Key::PageDown},
+    {u"newest", u"最新の日へ", u"Home", RDX_F508::Key::Home},
+};
+
+}  // namespace
+
+std::vector<RDX_F508::MenuEntry> RDX_F508::ContextMenu() const {
+  std::vector<MenuEntry> menu;
+  const ChangeInfo* undo = history_.NextUndo();
+  const ChangeInfo* redo = history_.NextRedo();
+  menu.push_back(
+      {u"undo"_s, undo ? u"元に戻す: "_s + undo->what : u"元に戻す"_s, {u"Ctrl+Z"_s}, undo != nullptr});
+  menu.push_back({u"redo"_s,
+                  redo ? u"やり直し: "_s + redo->what : u"やり直し"_s,
+                  {u"Ctrl+Y"_s, u"Ctrl+Shift+Z"_s},
+                  redo != nullptr});
+  menu.push_back({u"save"_s, u"データ保存"_s, {u"Ctrl+S"_s}, controls_[saveButton_].enabled, true});
+  bool first = true;
+  for (const ScrollKey& k : kScrollKeys) {
+    menu.push_back({QString::fromUtf16(k.command),
+                    QString::fromUtf16(k.caption),
+                    {QString::fromUtf16(k.shortcut)},
+                    !PanelOpen(),
+                    first});
+    first = false;
+  }
+  return menu;
+}
+
+RDX_F508::ViewRequest RDX_F508::Command(const QString& command) {
+  if (command == u"undo") {
+    Undo();
+  } else if (command == u"redo") {
+    Redo();
+  } else if (command == u"save") {
+    SaveAndStamp();
+  } else {
+    for (const ScrollKey& k : kScrollKeys)
+      if (command == QStringView(k.command)) keyPress({}, -1, k.key);
+  }
+  return ViewRequest::None;
+}
+
+}  // namespace rdx508

@@ -47,7 +47,8 @@ class RDX_F508 {
   bool IsModified() const;  // a change since the last load or save
   QString Title() const;    // the window title: 市況ノート, with " *" while modified
   // Merges imported days into the series (new days in date order, differing ones only
-  // when overwriting) and redraws, keeping the grid's scroll place; returns what changed.
+  // when overwriting) as one undo step and redraws, keeping the grid's scroll place;
+  // returns what changed.
   ImportResult ImportDays(const std::vector<ImportedDay>& days, ImportMode mode);
   // True once the window has ended the program (終了, or a close that was not stopped
   // by a failed save).

@@ -90,7 +90,7 @@ void ForEachCsvRecord(QStringView text, QChar delimiter, const std::function<boo
       while (i < n && text[i] != delimiter && text[i] != u'\r' && text[i] != u'\n')
         ++i;
       field += text.sliced(start, i - start);
-      record.fields.append(std::move(field));
+      if (record.fields.size() < kMaxCsvFields) record.fields.append(std::move(field));
       if (i >= n) {
         endOfRecord = true;
       } else if (text[i] == delimiter) {

@@ -28,6 +28,10 @@ struct CsvRecord {
   bool unclosedQuote = false;  // a quoted field ran to the end of the text
 };
 
+// The most fields a record keeps (a spreadsheet's column limit); further fields are
+// skipped, so that a line of a million commas costs no memory.
+inline constexpr qsizetype kMaxCsvFields = 16384;
+
 // Calls take(record) for every record of `text`, fields separated by `delimiter`. A record
 // ends at CR LF, LF or CR outside quotes; a quoted field may hold delimiters, line breaks
 // and doubled quotes. Text after a closing quote is kept as part of the field. take

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "app/csv_import.h"
+#include "app/csv_text.h"
 
 namespace rdx508 {
 
@@ -62,6 +63,17 @@ TEST(CsvImport, ReadsEveryEncodingAndQuotingASpreadsheetWrites) {
     EXPECT_EQ(std::tuple(r.days[1].line, r.days[1].day.Up),
               std::tuple(4, 17));  // text after a closing quote is kept
   }
+}
+
+TEST(CsvImport, KeepsAtMostASpreadsheetsColumnsOfALine) {
+  const CsvImport r = ParseCsvImport("date,up" + QByteArray(4'000'000, ',') + "\n2024/1/5,7\n", u"w.csv"_s);
+  ASSERT_EQ(r.days.size(), 1u);
+  int32_t fields = 0;
+  ForEachCsvRecord(QString(100'000, u';'), u';', [&](const CsvRecord& record) {
+    fields = static_cast<int32_t>(record.fields.size());
+    return true;
+  });
+  EXPECT_EQ(fields, kMaxCsvFields);
 }
 
 TEST(CsvImport, FindsTheHeaderAndItsDelimiterOrSaysWhatIsMissing) {

@@ -1,13 +1,14 @@
 #include "app/command_line.h"
 
 #include <QFileInfo>
-#include <QLockFile>
-#include <memory>
 #include <optional>
 
+#include "app/archive_file.h"
 #include "app/color_file.h"
+#include "app/companion_files.h"
 #include "app/csv_export.h"
 #include "app/csv_import.h"
+#include "app/data_lock.h"
 #include "app/day_file.h"
 #include "app/import_merge.h"
 #include "app/save_data.h"
@@ -111,19 +112,13 @@ bool LoadStoredData(CLB_C1& clb, StoredData& data, QTextStream& err) {
     return false;
   }
   LoadDays(clb, data.tables.DayTbl, data.series);
+  // Archive lines that cannot be read are named; the days that can are kept.
+  const QString archiveReport = LoadArchive(clb, data.tables.INI, data.series.Archive);
+  if (!archiveReport.isEmpty()) err << kProgram << ": " << archiveReport << Qt::endl;
+  DropDaysInSeries(data.series, data.series.Archive);
   LoadRanges(data.tables.ColorTbl, data.range);
   data.series.ComputeIndicators();
   return true;
-}
-
-// The lock the window holds on the day file it writes (settings row 2, else row 1), taken
-// for as long as `lock` lives. False when the program is open on the same data; a folder
-// where no lock file can be made does not stop the run.
-bool LockDayFile(const Table3& INI, const QString& folder, std::unique_ptr<QLockFile>& lock) {
-  const int32_t row = HasSettingsRow(INI, 2) ? 2 : 1;
-  lock = std::make_unique<QLockFile>(PlatformPath(DataFilePath(INI, row, folder)) + u".lock"_s);
-  lock->setStaleLockTime(0);  // held for a whole session: only a dead holder's lock is stale
-  return lock->tryLock(0) || lock->error() != QLockFile::LockFailedError;
 }
 
 int Import(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
@@ -145,8 +140,9 @@ int Import(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
   CLB_C1 clb(host);
   StoredData data;
   if (!LoadStoredData(clb, data, err)) return 1;
-  std::unique_ptr<QLockFile> lock;
-  if (!LockDayFile(data.tables.INI, host.programFolder(), lock)) {
+  // The window holds this lock while it is open on the same data.
+  DataLock lock(LockedDayFile(data.tables.INI, host.programFolder()));
+  if (!lock.tryLock() && lock.heldElsewhere()) {
     err << file.Message(u"市況ノートが同じデータで開いているため、取り込みませんでした"_s) << Qt::endl;
     return 1;
   }
@@ -181,7 +177,9 @@ bool IsProgramFile(const Table3& INI, const QString& folder, const QString& path
     return a.absoluteFilePath() == b.absoluteFilePath() ||
            (a.exists() && b.exists() && a.canonicalFilePath() == b.canonicalFilePath());
   };
-  if (same(folder + u"/RDX508_INIT.TXT"_s)) return true;
+  if (same(folder + u"/RDX508_INIT.TXT"_s) || same(ArchiveFilePath(INI, folder)) ||
+      same(NotesFilePath(INI, folder)))
+    return true;
   for (int32_t row = 1; HasSettingsRow(INI, row); ++row)
     if (same(DataFilePath(INI, row, folder))) return true;
   return false;

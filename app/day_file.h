@@ -20,6 +20,14 @@ void LoadDays(CLB_C1& clb, const Table3& DayTbl, DaySeries& series);
 // per non-empty position 0..998, CR LF).
 QString DayFileText(CLB_C1& clb, const DaySeries& series, const QDateTime& now);
 
+// The first two lines of the day file, CR LF included: the header with the save time and
+// the comment line.
+QString DayFileHead(const QDateTime& now);
+
+// One data line of the day file, CR LF included: "01," + position (at least three digits)
+// + date, TOPIX, advancing, declining and Nikkei.
+QString DayFileLine(qsizetype position, const DayRec& day);
+
 // The 32-bit issue count a table entry stands for: rounded half to even, held to the
 // 32-bit range, 0 when not a number.
 int32_t IssueCount(const Value& entry);

@@ -2,8 +2,8 @@
 // top label and the band colours of the three painted columns.
 
 #include "toolkit/clb_error.h"
-#include "toolkit/numeric.h"
 #include "ui/rdx_f508.h"
+#include "ui/typed_input.h"
 
 namespace rdx508 {
 
@@ -41,7 +41,7 @@ void RDX_F508::ApplyLimits() {
   EditState before = CaptureState();
   bool changed = false;
   for (int k = 0; k < 6; ++k) {
-    const Value limit(ParseNumber(Limit(k).text).value_or(0.0));
+    const Value limit(TypedNumber(Limit(k).text));
     changed = changed || !(range_(s, k) == limit);  // by value: the text "20" equals 20
     range_(s, k) = limit;
   }

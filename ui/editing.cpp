@@ -6,9 +6,9 @@
 #include <optional>
 
 #include "toolkit/clb_error.h"
-#include "toolkit/numeric.h"
 #include "ui/colours.h"
 #include "ui/rdx_f508.h"
+#include "ui/typed_input.h"
 
 namespace rdx508 {
 
@@ -16,22 +16,13 @@ namespace {
 
 constexpr quint32 kRefused = kDarkRed;
 
-// An input box's number: its text when numeric, otherwise 0.
-double BoxValue(const Control& box) {
-  return ParseNumber(box.text).value_or(0.0);
-}
-
-// An issue count from an input box, rounded half to even; nullopt when it does not fit
-// a 32-bit integer.
-std::optional<int32_t> BoxCount(const Control& box) {
-  return RoundToInt32(BoxValue(box));
-}
-
 }  // namespace
 
 void RDX_F508::Confirm() {
   if (Panel(kPanModify).visible) {
-    if (CommitPanel()) SetFocus(controls_[quitButton_]);
+    // After an add the next step is saving; after a modify the window rests on 終了.
+    const bool adding = editRow_ < 0;
+    if (CommitPanel()) SetFocus(controls_[adding ? saveButton_ : quitButton_]);
   } else if (Panel(kPanDelete).visible) {
     DeleteDay();
     SetFocus(controls_[quitButton_]);
@@ -53,8 +44,8 @@ bool RDX_F508::CommitPanel() {
   downBox.foreColor = kSysWindowText;
 
   const bool topixMode = indexMode_ == 0;
-  const double first = BoxValue(Panel(kPanFirstIn));
-  const double second = BoxValue(Panel(kPanSecondIn));
+  const double first = TypedNumber(Panel(kPanFirstIn).text);
+  const double second = TypedNumber(Panel(kPanSecondIn).text);
   const double topix = topixMode ? first : second;
   const double nikkei = topixMode ? second : first;
 
@@ -62,7 +53,7 @@ bool RDX_F508::CommitPanel() {
   if (editRow_ < 0) {
     QString date;
     try {
-      date = clb_.日付補正(dateBox.text, 0);
+      date = clb_.日付補正(NormalisedTyped(dateBox.text), 0);
     } catch (const ClbError&) {
       date.clear();
     }
@@ -85,8 +76,8 @@ bool RDX_F508::CommitPanel() {
   }
 
   // Issue counts beyond the 32-bit range are refused like a duplicate date.
-  const std::optional<int32_t> up = BoxCount(upBox);
-  const std::optional<int32_t> down = BoxCount(downBox);
+  const std::optional<int32_t> up = TypedCount(upBox.text);
+  const std::optional<int32_t> down = TypedCount(downBox.text);
   if (!up || !down) {
     Control& bad = up ? downBox : upBox;
     bad.foreColor = kRefused;

@@ -30,6 +30,12 @@ ValueTips InputTips(bool topixMode) {
 
 }  // namespace
 
+void RDX_F508::SetValueTips(bool topixMode) {
+  const ValueTips tips = InputTips(topixMode);
+  panelTips_[kPanFirstIn] = Panel(kPanFirstIn).toolTip = QString::fromUtf16(tips.first);
+  panelTips_[kPanSecondIn] = Panel(kPanSecondIn).toolTip = QString::fromUtf16(tips.second);
+}
+
 void RDX_F508::OpenAddPanel() {
   HidePanel();
   editRow_ = -1;
@@ -40,9 +46,7 @@ void RDX_F508::OpenAddPanel() {
   Panel(kPanDateIn).text = BusinessDay(Cell(kColDate, 0).text, 2);
   Panel(kPanFirstIn).text.clear();
   Panel(kPanSecondIn).text.clear();
-  const ValueTips tips = InputTips(indexMode_ == 0);
-  Panel(kPanFirstIn).toolTip = QString::fromUtf16(tips.first);
-  Panel(kPanSecondIn).toolTip = QString::fromUtf16(tips.second);
+  SetValueTips(indexMode_ == 0);
   Panel(kPanUpIn).text.clear();
   Panel(kPanDownIn).text.clear();
   controls_[saveButton_].enabled = false;
@@ -60,9 +64,7 @@ void RDX_F508::OpenModifyPanel(int row) {
   Panel(kPanDate).text = Cell(kColDate, row).text;
   Panel(kPanFirstIn).text = PlainNumberText(topixMode ? day.Topix : day.Nikkei);
   Panel(kPanSecondIn).text = PlainNumberText(topixMode ? day.Nikkei : day.Topix);
-  const ValueTips tips = InputTips(topixMode);
-  Panel(kPanFirstIn).toolTip = QString::fromUtf16(tips.first);
-  Panel(kPanSecondIn).toolTip = QString::fromUtf16(tips.second);
+  SetValueTips(topixMode);
   Panel(kPanUpIn).text = QString::number(day.Up);
   Panel(kPanDownIn).text = QString::number(day.Down);
   SetFocus(Panel(kPanFirstIn));

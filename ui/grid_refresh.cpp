@@ -194,6 +194,7 @@ void RDX_F508::HidePanel() {
   // Issue boxes refused as out of range are marked the same way; clear that too.
   Panel(kPanUpIn).foreColor = kSysWindowText;
   Panel(kPanDownIn).foreColor = kSysWindowText;
+  ClearEntryChecks();
 }
 
 }  // namespace rdx508

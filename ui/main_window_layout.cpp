@@ -246,6 +246,7 @@ void RDX_F508::BuildLayout() {
     box.align = TextAlign::Center;
     box.font = FontKey::PG;
     box.tabIndex = 321 + i;
+    box.input = InputKind::Number;
     limit_[i] = AddControl(std::move(box));
 
     Control sample = Label(u"色見本"_s, i, kBands[i].sampleLeft, 7800, 495, 270, u"以下"_s);
@@ -311,6 +312,10 @@ void RDX_F508::BuildLayout() {
     c.foreColor = 0x00C00000;
     c.align = TextAlign::Center;
     c.toolTip = QString::fromUtf16(p.toolTip);
+    // Yes and No take the focus by tab, between the buttons and the input boxes, so that a
+    // panel can be confirmed or cancelled from the keyboard.
+    if (i == kPanYes) c.tabIndex = 8;
+    if (i == kPanNo) c.tabIndex = 9;
     panel_[i] = AddControl(std::move(c));
   }
   constexpr std::array<PanelDesign, 5> kPanelInputs = {{
@@ -330,6 +335,8 @@ void RDX_F508::BuildLayout() {
     c.font = FontKey::G;
     c.toolTip = QString::fromUtf16(p.toolTip);
     c.tabIndex = kInputTabs[i];
+    c.input = i == 0 ? InputKind::Date : InputKind::Number;
+    panelTips_[kPanelLabels.size() + i] = c.toolTip;
     panel_[kPanelLabels.size() + i] = AddControl(std::move(c));
   }
 }

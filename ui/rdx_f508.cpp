@@ -91,11 +91,16 @@ void RDX_F508::EndProgram() {
 
 void RDX_F508::setText(const QString& array, int index, const QString& text) {
   Control& c = control(array, index);
+  const int input = PanelInputOf(c);
   if (c.array == u"範囲指定" && c.index >= 0 && c.index < 6) {
     SetLimitText(c.index, text);
+  } else if (input >= 0 && (text.contains(u'\t') || text.contains(u'\n') || text.contains(u'\r'))) {
+    SpreadRow(input, text);  // a row of cells pasted from a spreadsheet
   } else {
     c.text = text;
+    if (input >= 0) typedInto_[static_cast<size_t>(input)] = true;
   }
+  if (input >= 0 && PanelOpen()) CheckEntry();
 }
 
 void RDX_F508::click(const QString& array, int index) {

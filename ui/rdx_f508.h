@@ -55,7 +55,7 @@ class RDX_F508 {
   bool HasEnded() const { return ended_; }
 
   // Keys the window acts on, wherever the focus is.
-  enum class Key { Enter, Escape, Up, Down, PageUp, PageDown, Home };
+  enum class Key { Enter, Escape, Space, Up, Down, PageUp, PageDown, Home };
   // A key pressed while control array(index) has the focus (array "" when no control has
   // it). True when the window used the key.
   bool keyPress(const QString& array, int index, Key key);
@@ -119,11 +119,6 @@ class RDX_F508 {
   };
   // Scroll arrows 移動(i): older by five days and by one, newer by one and by five.
   enum ScrollArrow { kScrollOlder5, kScrollOlder1, kScrollNewer1, kScrollNewer5, kScrollArrowCount };
-  static constexpr int kForecastRow = 26;         // cell index of the forecast row in every column
-  static constexpr int kGridRows = 26;            // day rows shown
-  static constexpr quint32 kWindowBack = kWhite;  // the window's own background
-
- private:
   // Entry-panel controls in the order panel_ holds them.
   enum PanelControl {
     kPanModify,  // 修正
@@ -142,7 +137,11 @@ class RDX_F508 {
     kPanDownIn,
     kPanelCount
   };
+  static constexpr int kForecastRow = 26;         // cell index of the forecast row in every column
+  static constexpr int kGridRows = 26;            // day rows shown
+  static constexpr quint32 kWindowBack = kWhite;  // the window's own background
 
+ private:
   // Layout (main_window_layout.cpp).
   int AddControl(Control c);
   void BuildLayout();
@@ -184,6 +183,7 @@ class RDX_F508 {
   void OpenModifyPanel(int row);
   void OpenDeletePanel(int row);
   void ChainPanel(std::initializer_list<int> members, int32_t left, int32_t top);
+  void SetValueTips(bool topixMode);  // the two index boxes' tool tips by index mode
   bool CommitPanel();
   void DeleteDay();
   void Confirm();
@@ -202,6 +202,14 @@ class RDX_F508 {
   void ShowDay(const QString& date);
   void SaveAndStamp();     // データ保存: save, then the save time on the button
   bool PanelOpen() const;  // an add, modify or delete panel is open
+
+  // Typing help in the entry panel (entry_checks.cpp).
+  int PanelInputOf(const Control& c) const;  // the panel input box `c` is, or -1
+  // Spreads the tab-separated fields of `text` over the visible input boxes from `first` on.
+  void SpreadRow(int first, const QString& text);
+  const DayRec* DayBeforeEntry();  // the stored day just before the one being entered
+  void CheckEntry();               // marks values that look like typos
+  void ClearEntryChecks();
 
   // 営業日変換, with a date the calendar cannot handle giving "" instead of an error.
   QString BusinessDay(const QString& date, int32_t days);
@@ -232,6 +240,8 @@ class RDX_F508 {
   std::array<int, 6> limit_{};
   std::array<int, 8> legend_{};
   std::array<int, kPanelCount> panel_{};
+  std::array<QString, kPanelCount> panelTips_{};  // the input boxes' tool tips without marks
+  std::array<bool, kPanelCount> typedInto_{};     // input boxes typed into since the panel opened
 
   DaySeries series_;
   Table2 range_{Table2::Bounds{2, 6}};

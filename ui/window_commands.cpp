@@ -78,10 +78,23 @@ bool RDX_F508::keyPress(const QString& array, int, Key key) {
   switch (key) {
     case Key::Enter:
     case Key::Escape:
-      // In an entry panel's input box Enter confirms the panel and Escape cancels it.
-      if (!kPanelInputs.contains(array)) return false;
-      key == Key::Enter ? Confirm() : Cancel();
-      return true;
+    case Key::Space:
+      // In an entry panel's input box Enter confirms the panel and Escape cancels it; on
+      // Yes, No and データ保存 Enter and Space act as a click. 終了 takes no Enter, so that
+      // the program never ends by a key meant for something else.
+      if (kPanelInputs.contains(array) && key != Key::Space) {
+        key == Key::Enter ? Confirm() : Cancel();
+        return true;
+      }
+      if (key == Key::Escape && panelOpen && (array == u"する" || array == u"しない")) {
+        Cancel();
+        return true;
+      }
+      if (key != Key::Escape && (array == u"する" || array == u"しない" || array == u"データ保存")) {
+        click(array);
+        return true;
+      }
+      return false;
     default:
       break;
   }
@@ -137,7 +150,8 @@ std::vector<RDX_F508::MenuEntry> RDX_F508::ContextMenu() const {
                   redo ? u"やり直し: "_s + redo->what : u"やり直し"_s,
                   {u"Ctrl+Y"_s, u"Ctrl+Shift+Z"_s},
                   redo != nullptr});
-  menu.push_back({u"save"_s, u"データ保存"_s, {u"Ctrl+S"_s}, controls_[saveButton_].enabled, true});
+  menu.push_back({u"add"_s, u"追加…"_s, {u"Ctrl+N"_s}, true, true});
+  menu.push_back({u"save"_s, u"データ保存"_s, {u"Ctrl+S"_s}, controls_[saveButton_].enabled});
   bool first = true;
   for (const ScrollKey& k : kScrollKeys) {
     menu.push_back({QString::fromUtf16(k.command),
@@ -157,6 +171,8 @@ RDX_F508::ViewRequest RDX_F508::Command(const QString& command) {
     Redo();
   } else if (command == u"save") {
     SaveAndStamp();
+  } else if (command == u"add") {
+    OpenAddPanel();
   } else {
     for (const ScrollKey& k : kScrollKeys)
       if (command == QStringView(k.command)) keyPress({}, -1, k.key);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDate>
 #include <QFile>
 #include <QLockFile>
 
@@ -128,19 +129,28 @@ TEST_F(CommandLine, NeverExportsOverTheProgramsFilesAndNamesAFileItCannotRead) {
 }
 
 TEST_F(CommandLine, ExportImportIntoAnEmptyFolderAndExportAgainIsByteIdentical) {
+  // The sample's 80 days and 1,000 older ones: 82 days lie in the archive.
+  QByteArray older = "date,topix,nikkei,up,down\n";
+  for (int k = 1; k <= 1000; ++k)
+    older += QDate(2024, 9, 1).addDays(-k).toString(u"yyyy/MM/dd"_s).toLatin1() + ",2700.5," +
+             QByteArray::number(30000 + k) + ".25," + QByteArray::number(k) + ",7\n";
   for (const QString& encoding : {u"utf-8"_s, u"cp932"_s}) {
     for (const QString& name : {u"RDX508_INIT.TXT"_s, u"RDX508_DAYS.TXT"_s, u"RDX508_COLOR.TXT"_s}) {
       QFile::remove(PathOf(name));
       ASSERT_TRUE(QFile::copy(QStringLiteral(RDX508_DATA_DIR "/") + name, PathOf(name)));
       QFile::setPermissions(PathOf(name), QFile::ReadOwner | QFile::WriteOwner);
     }
+    QFile::remove(PathOf(u"RDX508_ARCHIVE.TXT"_s));
+    ASSERT_EQ(Run({u"--import"_s, Csv(u"older.csv"_s, older)}), 0) << err.toStdString();
     const QString first = PathOf(u"first.csv"_s), second = PathOf(u"second.csv"_s);
     ASSERT_EQ(Run({u"--export"_s, first, u"--encoding"_s, encoding}), 0) << err.toStdString();
-    EXPECT_TRUE(out.contains(u": 80 日を書き出しました"_s)) << out.toStdString();
+    EXPECT_TRUE(out.contains(u": 1080 日を書き出しました"_s)) << out.toStdString();
 
     WriteLines(u"RDX508_DAYS.TXT"_s, {u"1,5,RDX508_F4 200703150905"_s});
+    QFile::remove(PathOf(u"RDX508_ARCHIVE.TXT"_s));
     ASSERT_EQ(Run({u"--import"_s, first}), 0) << err.toStdString();
-    EXPECT_TRUE(out.contains(u"新しい日 80 を追加"_s)) << out.toStdString();
+    EXPECT_TRUE(out.contains(u"新しい日 1080 を追加"_s)) << out.toStdString();
+    EXPECT_TRUE(QFile::exists(PathOf(u"RDX508_ARCHIVE.TXT"_s)));
     ASSERT_EQ(Run({u"--export"_s, second, u"--encoding"_s, encoding}), 0) << err.toStdString();
     EXPECT_EQ(testing::ReadBytes(first), testing::ReadBytes(second)) << encoding.toStdString();
   }

@@ -54,19 +54,12 @@ TEST_F(LayoutTest, ArraysPlacementsAndTabOrder) {
   std::map<int32_t, QString> tabs;
   for (const Control& c : form->controls())
     if (c.tabIndex >= 0) tabs[c.tabIndex] = c.array + QString::number(c.index);
-  const std::map<int32_t, QString> expected = {{0, u"終了-1"_s},
-                                               {1, u"データ保存-1"_s},
-                                               {10, u"日付修正入力-1"_s},
-                                               {11, u"TOPIX修正入力-1"_s},
-                                               {12, u"日経修正入力-1"_s},
-                                               {20, u"上昇数修正入力-1"_s},
-                                               {30, u"下落数修正入力-1"_s},
-                                               {321, u"範囲指定0"_s},
-                                               {322, u"範囲指定1"_s},
-                                               {323, u"範囲指定2"_s},
-                                               {324, u"範囲指定3"_s},
-                                               {325, u"範囲指定4"_s},
-                                               {326, u"範囲指定5"_s}};
+  const std::map<int32_t, QString> expected = {
+      {0, u"終了-1"_s},          {1, u"データ保存-1"_s},      {10, u"日付修正入力-1"_s},
+      {8, u"する-1"_s},          {9, u"しない-1"_s},          {11, u"TOPIX修正入力-1"_s},
+      {12, u"日経修正入力-1"_s}, {20, u"上昇数修正入力-1"_s}, {30, u"下落数修正入力-1"_s},
+      {321, u"範囲指定0"_s},     {322, u"範囲指定1"_s},       {323, u"範囲指定2"_s},
+      {324, u"範囲指定3"_s},     {325, u"範囲指定4"_s},       {326, u"範囲指定5"_s}};
   EXPECT_EQ(tabs, expected);
 }
 

@@ -1,5 +1,6 @@
 #include "ui/qt/cell_label.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -43,10 +44,40 @@ int CellLabel::textFlags() const {
 void CellLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   if (opaque_) painter.fillRect(rect(), back_);
-  if (text_.isEmpty()) return;
-  painter.setFont(font());
-  painter.setPen(isEnabled() ? fore_ : palette().color(QPalette::Disabled, QPalette::WindowText));
-  painter.drawText(rect(), textFlags(), text_);
+  if (!text_.isEmpty()) {
+    painter.setFont(font());
+    painter.setPen(isEnabled() ? fore_ : palette().color(QPalette::Disabled, QPalette::WindowText));
+    painter.drawText(rect(), textFlags(), text_);
+  }
+  if (hasFocus()) {
+    // A cell that takes the focus by tab shows it with a dotted frame, like a button.
+    painter.setPen(QPen(fore_, 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
+  }
+}
+
+void CellLabel::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_Escape:
+      event->accept();
+      Q_EMIT activated(event->key());
+      return;
+    default:
+      QWidget::keyPressEvent(event);
+  }
+}
+
+void CellLabel::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void CellLabel::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 void CellLabel::mousePressEvent(QMouseEvent* event) {

@@ -27,11 +27,16 @@ class CellLabel : public QWidget {
 
  Q_SIGNALS:
   void clicked();
+  // Enter, Return or Space while the cell has the focus (cells in the tab order only).
+  void activated(int key);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   QString text_;

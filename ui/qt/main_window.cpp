@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QPushButton>
@@ -21,6 +22,29 @@ namespace rdx508 {
 namespace {
 
 const QString kTitle = QStringLiteral("市況ノート");
+
+Qt::InputMethodHints InputHints(InputKind kind) {
+  switch (kind) {
+    case InputKind::Number:
+      return Qt::ImhPreferNumbers | Qt::ImhPreferLatin | Qt::ImhNoPredictiveText;
+    case InputKind::Date:
+      return Qt::ImhDate | Qt::ImhPreferNumbers | Qt::ImhPreferLatin | Qt::ImhNoPredictiveText;
+    case InputKind::Text:
+      break;
+  }
+  return Qt::ImhNone;
+}
+
+RDX_F508::Key ModelKey(int key) {
+  switch (key) {
+    case Qt::Key_Escape:
+      return RDX_F508::Key::Escape;
+    case Qt::Key_Space:
+      return RDX_F508::Key::Space;
+    default:
+      return RDX_F508::Key::Enter;
+  }
+}
 
 QList<QKeySequence> KeySequences(const QStringList& shortcuts) {
   QList<QKeySequence> keys;
@@ -89,6 +113,23 @@ void MainWindow::runCommand(const QString& command) {
   forward([&] { model_.Command(command); });
 }
 
+// Enter on a focused button goes to the model, which decides what it means there.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      for (const Item& item : items_) {
+        if (item.widget != watched) continue;
+        bool used = false;
+        forward([&] { used = model_.keyPress(item.shown.array, item.shown.index, RDX_F508::Key::Enter); });
+        if (used) return true;
+        break;
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
   for (const RDX_F508::MenuEntry& entry : model_.ContextMenu()) {
@@ -109,14 +150,17 @@ QWidget* MainWindow::createWidget(const Control& control) {
       auto* label = new CellLabel(this);
       connect(label, &CellLabel::clicked, this,
               [this, array, index] { forward([&] { model_.click(array, index); }); });
+      connect(label, &CellLabel::activated, this, [this, array, index](int key) {
+        forward([&] { model_.keyPress(array, index, ModelKey(key)); });
+      });
       return label;
     }
     case ControlKind::TextBox: {
       auto* box = new TextBox(this);
-      // Every box takes digits, signs and dates: typing goes past the input method, so
-      // that no full-width digit ends up read as no number.
-      box->setAttribute(Qt::WA_InputMethodEnabled, false);
-      box->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhPreferLatin);
+      // Number and date boxes ask the input method for direct input, so that a Japanese
+      // input method switches itself off there; the user can still switch it on, and
+      // full-width digits read as numbers all the same.
+      box->setInputMethodHints(InputHints(control.input));
       // textEdited fires for the user's typing only, so mirroring a text back never loops.
       connect(box, &QLineEdit::textEdited, this, [this, array, index](const QString& text) {
         forward([&] { model_.setText(array, index, text); });
@@ -132,6 +176,7 @@ QWidget* MainWindow::createWidget(const Control& control) {
     case ControlKind::Button: {
       auto* button = new QPushButton(this);
       button->setAutoDefault(false);
+      button->installEventFilter(this);
       connect(button, &QPushButton::clicked, this,
               [this, array, index] { forward([&] { model_.click(array, index); }); });
       return button;
@@ -265,6 +310,9 @@ void MainWindow::chainTabOrder() {
     if (c.kind == ControlKind::TextBox || c.kind == ControlKind::Button) {
       items_[i].widget->setFocusPolicy(c.tabIndex >= 0 ? Qt::StrongFocus : Qt::ClickFocus);
       if (c.tabIndex >= 0) order.push_back(i);
+    } else if (c.kind == ControlKind::Label && c.tabIndex >= 0) {
+      items_[i].widget->setFocusPolicy(Qt::TabFocus);  // a click stays a click
+      order.push_back(i);
     }
   }
   std::stable_sort(order.begin(), order.end(), [this](size_t a, size_t b) {

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <exception>
 
+#include "app/data_lock.h"
 #include "app/startup.h"
 #include "toolkit/clb_c1.h"
 #include "ui/rdx_f508.h"
@@ -38,6 +39,12 @@ int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown) {
   const QString message = ReadStartupFiles(clb, tables);
   if (!message.isEmpty()) {
     host.startupNotice(message);  // closing the notice ends the program
+    return 0;
+  }
+  // One program per data folder: a second one ends before it can change a file.
+  DataLock lock(LockedDayFile(tables.INI, host.programFolder()));
+  if (!lock.tryLock() && lock.heldElsewhere()) {
+    host.startupNotice(u"すでに起動しています。"_s);
     return 0;
   }
 

@@ -3,10 +3,11 @@
 #include <QSaveFile>
 #include <QStringEncoder>
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstring>
 
 #include "app/csv_fields.h"
-#include "toolkit/decimal_text.h"
 #include "toolkit/text_file.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -28,6 +29,53 @@ ExportCell Text(QString text) {
 }
 
 }  // namespace
+
+void AppendTwoDecimals(QString& out, double value) {
+  if (!std::isfinite(value)) return;
+  // d.dddddddddddddde±x: the 15 significant digits a person would read.
+  char scientific[32];
+  const auto [end, ec] = std::to_chars(scientific, scientific + sizeof scientific, std::fabs(value),
+                                       std::chars_format::scientific, 14);
+  if (ec != std::errc()) return;
+  const char* e = std::find(scientific, end, 'e');
+  int exponent = 0;
+  std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
+  char mantissa[15];
+  mantissa[0] = scientific[0];
+  std::memcpy(mantissa + 1, scientific + 2, 14);
+
+  // The integer digits, then three decimals (the third decides the rounding).
+  const int pointAt = exponent + 1;  // digits before the decimal point
+  char digits[400];
+  int n = 0;
+  if (pointAt <= 0) digits[n++] = '0';
+  for (int i = 0; i < pointAt; ++i)
+    digits[n++] = i < 15 ? mantissa[i] : '0';
+  for (int k = 0; k < 3; ++k) {
+    const int i = pointAt + k;
+    digits[n++] = i >= 0 && i < 15 ? mantissa[i] : '0';
+  }
+  const bool roundUp = digits[--n] >= '5';
+  int carry = roundUp ? 1 : 0;
+  for (int i = n - 1; i >= 0 && carry; --i) {
+    if (digits[i] == '9') {
+      digits[i] = '0';
+    } else {
+      ++digits[i];
+      carry = 0;
+    }
+  }
+  const int integerLength = n - 2;
+  int first = 0;  // the first integer digit shown: no leading zeros, at least one digit
+  while (!carry && first < integerLength - 1 && digits[first] == '0')
+    ++first;
+  const bool zero = !carry && std::all_of(digits, digits + n, [](char c) { return c == '0'; });
+  if (value < 0 && !zero) out += u'-';
+  if (carry) out += u'1';
+  out += QLatin1StringView(digits + first, integerLength - first);
+  out += u'.';
+  out += QLatin1StringView(digits + integerLength, 2);
+}
 
 const std::vector<ExportColumn>& ExportColumns() {
   static const std::vector<ExportColumn> columns = {
@@ -70,7 +118,7 @@ void AppendText(QString& out, const QString& cell) {
 void AppendCell(QString& out, const ExportCell& cell) {
   switch (cell.kind) {
     case ExportCell::kDecimal:
-      if (IsPresent(cell.number)) out += RenderDecimal(cell.number, 2, 1, false).value_or(QString());
+      AppendTwoDecimals(out, cell.number);
       break;
     case ExportCell::kWhole:
       out += QString::number(static_cast<int32_t>(cell.number));

@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QDate>
+#include <cmath>
+#include <random>
 
 #include "app/csv_export.h"
+#include "toolkit/decimal_text.h"
 
 namespace rdx508 {
 
@@ -41,6 +44,38 @@ TEST(CsvExport, WritesEveryDayOldestFirstWithItsDerivedValues) {
       lines[26],
       u"2024/11/26,125.00,20000.13,600,400,25.00,105.00,101.00,237.62,0.00,20000.13,20000.13,0.00,60.00,60.00,150.00"_s);
   EXPECT_TRUE(lines[27].isEmpty());
+}
+
+TEST(CsvExport, TwoDecimalsAsTheDayFileRendersThem) {
+  std::mt19937_64 random(508);
+  std::vector<double> values = {0,
+                                -0.0,
+                                0.005,
+                                -0.005,
+                                1.005,
+                                0.995,
+                                9.995,
+                                -9.995,
+                                99.995,
+                                1e-9,
+                                123456789012.345,
+                                9.999999999999999e14,
+                                1e15,
+                                1e22,
+                                -2.5e300,
+                                4.94e-324,
+                                2680.715,
+                                0.0049999999999};
+  for (int i = 0; i < 200000; ++i) {
+    const double magnitude = std::pow(10.0, std::uniform_int_distribution<int>(-4, 16)(random));
+    values.push_back((std::uniform_real_distribution<double>(-1, 1)(random)) * magnitude);
+    values.push_back(std::round(values.back() * 1000) / 1000 + 0.0005);  // ties in the third decimal
+  }
+  for (double v : values) {
+    QString appended;
+    AppendTwoDecimals(appended, v);
+    ASSERT_EQ(appended, RenderDecimal(v, 2, 1, false).value_or(QString())) << v;
+  }
 }
 
 TEST(CsvExport, EncodesAsUtf8WithAMarkOrAsCp932AndQuotesOddDates) {

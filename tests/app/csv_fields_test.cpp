@@ -9,14 +9,9 @@ namespace rdx508 {
 using namespace Qt::Literals::StringLiterals;
 namespace {
 
-struct DateCase {
-  QString field;
-  QString shortText;  // expected short date text; empty when refused
-  QString why;        // a part of the reason when refused
-};
-
 TEST(CsvFields, DatesInEveryAcceptedFormAndTheirRefusals) {
-  const DateCase cases[] = {
+  const std::tuple<QString, QString, QString> cases[] = {
+      // field, short date or "", part of the reason
       {u"2024/1/5"_s, u"24/01/05"_s, {}},
       {u"2024-01-05"_s, u"24/01/05"_s, {}},
       {u"24/01/05"_s, u"24/01/05"_s, {}},
@@ -31,13 +26,11 @@ TEST(CsvFields, DatesInEveryAcceptedFormAndTheirRefusals) {
       {u"2023/02/29"_s, {}, u"ありえない日付です「2023/02/29」"_s},
       {u"2024年2月30日"_s, {}, u"ありえない日付です"_s},
   };
-  for (const DateCase& c : cases) {
-    const FieldValue<QDate> date = CsvDate(c.field);
-    const std::optional<QString> shortText = date.value ? ShortDateText(*date.value) : std::nullopt;
-    EXPECT_EQ(shortText.value_or(QString()), c.shortText) << c.field.toStdString();
-    if (!c.why.isEmpty()) {
-      EXPECT_TRUE(date.why.contains(c.why)) << date.why.toStdString();
-    }
+  for (const auto& [field, shortText, why] : cases) {
+    const FieldValue<QDate> date = CsvDate(field);
+    EXPECT_EQ(date.value ? ShortDateText(*date.value).value_or(QString()) : QString(), shortText)
+        << field.toStdString();
+    EXPECT_TRUE(date.why.contains(why)) << date.why.toStdString();
   }
 }
 
@@ -52,15 +45,9 @@ TEST(CsvFields, ShortTextsOnlyForYearsTheTwoDigitRuleReadsBack) {
   EXPECT_EQ(LongDateText(u"not a date"_s), u"not a date"_s);
 }
 
-struct NumberCase {
-  QString field;
-  std::optional<double> index;
-  std::optional<int32_t> count;
-  QString countWhy;
-};
-
 TEST(CsvFields, NumbersWithGroupingFullWidthAndBlanks) {
-  const NumberCase cases[] = {
+  // field, index value, count, part of the count's reason
+  const std::tuple<QString, std::optional<double>, std::optional<int32_t>, QString> cases[] = {
       {u""_s, 0.0, 0, {}},
       {u"1,234"_s, 1234.0, 1234, {}},
       {u"１，２３４．５"_s, 1234.5, 1234, {}},  // full width; half to even
@@ -73,13 +60,10 @@ TEST(CsvFields, NumbersWithGroupingFullWidthAndBlanks) {
       {u"2147483648"_s, 2147483648.0, std::nullopt, u"32ビット"_s},
       {u"abc"_s, std::nullopt, std::nullopt, u"数値として読めません「abc」"_s},
   };
-  for (const NumberCase& c : cases) {
-    EXPECT_EQ(CsvIndex(c.field).value, c.index) << c.field.toStdString();
-    const FieldValue<int32_t> count = CsvCount(c.field);
-    EXPECT_EQ(count.value, c.count) << c.field.toStdString();
-    if (!c.countWhy.isEmpty()) {
-      EXPECT_TRUE(count.why.contains(c.countWhy)) << count.why.toStdString();
-    }
+  for (const auto& [field, index, count, why] : cases) {
+    EXPECT_EQ(CsvIndex(field).value, index) << field.toStdString();
+    EXPECT_EQ(CsvCount(field).value, count) << field.toStdString();
+    EXPECT_TRUE(CsvCount(field).why.contains(why)) << field.toStdString();
   }
 }
 

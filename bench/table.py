@@ -1,7 +1,7 @@
 """Prints the benchmark table: each case, its floor, their ratio and the target.
 
-Usage: table.py CORE.json VIEW.json START.json [ARCHIVE.json] (Google Benchmark, except
-START from bench_start). In-process cases compare the median CPU time of their
+Usage: table.py CORE.json VIEW.json START.json [ARCHIVE.json [CSV.json]] (Google Benchmark,
+except START from bench_start). In-process cases compare the median CPU time of their
 repetitions; start-up compares the median wall time and the peak resident memory.
 """
 import json
@@ -51,11 +51,13 @@ def machine():
     return f"{os.cpu_count()} CPUs ({model}), {platform.system()} {platform.release()}, Qt {qt}"
 
 
-def main(core_path, view_path, start_path, archive_path=None):
+def main(core_path, view_path, start_path, archive_path=None, csv_path=None):
     t = medians(core_path)
     t.update(medians(view_path))
     if archive_path:
         t.update(medians(archive_path))
+    if csv_path:
+        t.update(medians(csv_path))
     with open(start_path, encoding="utf-8") as f:
         start = json.load(f)
 
@@ -118,6 +120,9 @@ def main(core_path, view_path, start_path, archive_path=None):
               "the same two files written by L_Write alone",
               t.get("BM_SaveWithBackups998_Archive10000/real_time"), t.get("BM_Floor_LWrite998/real_time"), None)
 
+    if csv_path:
+        csv_rows(t, rows)
+
     print(f"Machine: {machine()}")
     head = ("what", "floor it is compared with", "measured", "floor", "ratio", "target", "met")
     print("| " + " | ".join(head) + " |")
@@ -158,8 +163,25 @@ def chart_table(chart_path):
     print("Chart cases: median CPU time of the repetitions.")
 
 
+def csv_rows(t, rows):
+    """Import and export of 10,000 days: absolute targets, and the ratio to moving the
+    same bytes through the file (informative)."""
+    for what, case, floor_case, floor_text, limit_ms in (
+            ("import of a 10,000-line CSV (read, parse, plan, merge)", "BM_ImportCsv10000",
+             "BM_Floor_ReadCsvBytes10000", "reading the same bytes", 100),
+            ("export of 10,000 days (history, text, UTF-8, atomic write)", "BM_ExportCsv10000",
+             "BM_Floor_WriteCsvBytes10000", "writing the same bytes the same way", 50)):
+        value, floor = t.get(case), t.get(floor_case)
+        if value is None or floor is None:
+            rows.append((what, floor_text, "missing", "", "", f"≤ {limit_ms} ms", "no"))
+            continue
+        met = "yes" if value <= limit_ms * 1000 else "no"
+        rows.append((what, floor_text, fmt_time(value), fmt_time(floor), f"{value / floor:.0f}×",
+                     f"≤ {limit_ms} ms", met))
+
+
 if __name__ == "__main__":
     if sys.argv[1:2] == ["--chart"]:
         chart_table(sys.argv[2])
     else:
-        main(*sys.argv[1:5])
+        main(*sys.argv[1:6])

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/day_series.h"
+#include "app/import_merge.h"
 #include "app/startup.h"
 #include "app/undo_history.h"
 #include "toolkit/clb_c1.h"
@@ -49,7 +50,12 @@ class RDX_F508 {
   bool Undo();              // undoes the last change of days or colour ranges; false if none
   bool Redo();              // redoes the last undone change; false if none
   bool IsModified() const;  // a change since the last load or save
+  bool PanelOpen() const;   // an add, modify or delete panel is open
   QString Title() const;    // the window title: 市況ノート, with " *" while modified
+  // Merges imported days into the series (new days in date order, differing ones only
+  // when overwriting) as one undo step and redraws, keeping the grid's scroll place;
+  // returns what changed.
+  ImportResult ImportDays(const std::vector<ImportedDay>& days, ImportMode mode);
   // True once the window has ended the program (終了, or a close that was not stopped
   // by a failed save).
   bool HasEnded() const { return ended_; }
@@ -213,7 +219,6 @@ class RDX_F508 {
   // Shows the grid rows around the day of `date` (stored, or where it would stand).
   void ShowDay(const QString& date);
   void SaveAndStamp();     // データ保存: save, then the save time on the button
-  bool PanelOpen() const;  // an add, modify or delete panel is open
 
   // Typing help in the entry panel (entry_checks.cpp).
   int PanelInputOf(const Control& c) const;  // the panel input box `c` is, or -1

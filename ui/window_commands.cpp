@@ -198,6 +198,8 @@ std::vector<RDX_F508::MenuEntry> RDX_F508::ContextMenu(int row) const {
   menu.push_back({u"add"_s, u"追加…"_s, {u"Ctrl+N"_s}, true, true});
   menu.push_back({u"save"_s, u"データ保存"_s, {u"Ctrl+S"_s}, controls_[saveButton_].enabled});
   menu.push_back({u"chart"_s, u"チャート"_s, {u"Ctrl+G"_s}, true, true});
+  menu.push_back({u"import"_s, u"取込…"_s, {u"Ctrl+I"_s}, !PanelOpen()});
+  menu.push_back({u"export"_s, u"書出…"_s, {u"Ctrl+E"_s}, true});
   const QString noteDate = NoteDate(row);
   menu.push_back({u"note"_s,
                   noteDate.isEmpty() ? u"メモ…"_s : noteDate + u" のメモ…"_s,
@@ -219,6 +221,8 @@ RDX_F508::ViewRequest RDX_F508::Command(const QString& command, int row) {
   LoadArchiveOnce();
   if (command == u"note")
     return NoteDate(row).isEmpty() || PanelOpen() ? ViewRequest::None : ViewRequest::EditNote;
+  if (command == u"import") return PanelOpen() ? ViewRequest::None : ViewRequest::Import;
+  if (command == u"export") return ViewRequest::Export;
   if (command == u"undo") {
     Undo();
   } else if (command == u"redo") {

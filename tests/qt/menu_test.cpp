@@ -4,8 +4,13 @@
 #include <gtest/gtest.h>
 #include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QUrl>
+
 #include <QMenu>
 #include <QTimer>
+#include "ui/qt/import_dialog.h"
 
 #include "open_window.h"
 
@@ -83,6 +88,30 @@ TEST(Shortcuts, CtrlMWritesANoteForTheTopDayThatASaveKeeps) {
   w.model->SaveData();
   const QByteArray notes = ReadBytes(w.folder() + QStringLiteral("/RDX508_NOTES.TXT"));
   EXPECT_TRUE(FromCp932(notes).contains(top + QStringLiteral(",日銀会合、利上げ見送り\r\n")));
+}
+
+TEST(Shortcuts, AFileDroppedOnTheWindowIsImportedAsOneUndoStep) {
+  OpenWindow w;
+  const int32_t days = w.model->series().DayCnt;
+  const QString file = w.folder() + QStringLiteral("/drop.csv");
+  WriteBytes(file, QByteArrayLiteral("date,TOPIX,N225,up,down\r\n2030/01/04,2800,40000,900,700\r\n"));
+  QTimer::singleShot(0, [] {
+    auto* dialog = qobject_cast<ImportDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    dialog->newOnlyButton()->click();
+  });
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(file)});
+  const QPoint at = w.window->rect().center();
+  QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(w.window.get(), &enter);
+  ASSERT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(w.window.get(), &drop);
+  EXPECT_EQ(w.model->series().DayCnt, days + 1);
+  EXPECT_EQ(w.model->series().Days[1].Date, QStringLiteral("30/01/04"));
+  EXPECT_TRUE(w.model->Undo());
+  EXPECT_EQ(w.model->series().DayCnt, days);
 }
 
 }  // namespace

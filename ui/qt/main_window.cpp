@@ -3,10 +3,15 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
+#include <QUrl>
 #include <algorithm>
 #include <exception>
 
@@ -15,6 +20,7 @@
 #include "ui/qt/chart_window.h"
 #include "ui/qt/colors.h"
 #include "ui/qt/fonts.h"
+#include "ui/qt/import_export.h"
 #include "ui/qt/line_widget.h"
 #include "ui/qt/note_dialog.h"
 #include "ui/qt/text_box.h"
@@ -82,6 +88,7 @@ MainWindow::MainWindow(RDX_F508& model, Host& host, QWidget* parent)
   windowPalette.setColor(QPalette::Window, ModelColor(RDX_F508::kWindowBack, windowPalette));
   setPalette(windowPalette);
   setAutoFillBackground(true);
+  setAcceptDrops(true);  // a CSV file dropped on the window is imported
 
   const std::vector<Control>& controls = model_.controls();
   items_.reserve(controls.size());
@@ -119,9 +126,48 @@ void MainWindow::runCommand(const QString& command, int row) {
     case RDX_F508::ViewRequest::EditNote:
       editNote(model_.NoteDate(row));
       break;
+    case RDX_F508::ViewRequest::Import: {
+      const QString file = QFileDialog::getOpenFileName(
+          this, QStringLiteral("取込"), QString(),
+          QStringLiteral("CSV・テキスト (*.csv *.txt *.tsv);;すべてのファイル (*)"));
+      if (!file.isEmpty()) importFile(file);
+      break;
+    }
+    case RDX_F508::ViewRequest::Export:
+      RunExport(this, model_, host_);
+      break;
     default:
       break;
   }
+}
+
+void MainWindow::importFile(const QString& file) {
+  forward([&] { model_.LoadArchiveOnce(); });
+  RunImport(this, model_, host_, file);
+  mirror();
+}
+
+namespace {
+
+// The one local file dropped on the window, or "".
+QString DroppedFile(const QMimeData* data) {
+  if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
+  const QUrl url = data->urls().front();
+  return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedFile(event->mimeData()).isEmpty() && !model_.PanelOpen()) event->acceptProposedAction();
+}
+
+// A CSV file dropped on the window is imported, through its preview.
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QString file = DroppedFile(event->mimeData());
+  if (file.isEmpty() || model_.PanelOpen()) return;
+  event->acceptProposedAction();
+  importFile(file);
 }
 
 void MainWindow::editNote(const QString& date) {

@@ -41,6 +41,8 @@ class MainWindow : public QWidget {
   void runCommand(const QString& command, int row = -1);
   // Opens the note editor of a day.
   void editNote(const QString& date);
+  // Imports a CSV file through its preview.
+  void importFile(const QString& file);
   // Runs work of the model that the first frame did not need, then mirrors.
   void runDeferred(const std::function<void()>& work) { forward(work); }
 
@@ -48,6 +50,8 @@ class MainWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   struct Item {

@@ -218,7 +218,7 @@ TEST(ScaleHere, ScreenshotOfTheSampleData) {
   EXPECT_EQ(shot.size(), w.window->size() * ratio);
   const QString name =
       ScalePercent() == 100 ? u"main_window.png"_s : u"main_window_%1.png"_s.arg(ScalePercent());
-  ASSERT_TRUE(shot.save(QStringLiteral(RDX508_BUILD_DIR "/") + name));
+  ASSERT_TRUE(SaveScreenshot(shot, name));
 }
 
 // The checks above once more, at 200 %.

@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 false,
                                 false,
                                 false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace rdx508::testing

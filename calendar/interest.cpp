@@ -7,6 +7,8 @@
 #include "toolkit/clb_c1.h"
 #include "toolkit/clb_error.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 namespace {

@@ -11,6 +11,8 @@
 #include "toolkit/field_split.h"
 #include "toolkit/text_file.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 namespace {
 

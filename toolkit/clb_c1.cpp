@@ -1,5 +1,7 @@
 #include "toolkit/clb_c1.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 CLB_C1::CLB_C1(Host& host) : host_(host), closedDays_(101 * 367, 0) {}

@@ -12,8 +12,6 @@
 
 namespace rdx508 {
 
-using namespace Qt::Literals::StringLiterals;
-
 class CLB_C1 {
  public:
   explicit CLB_C1(Host& host);
@@ -40,14 +38,15 @@ class CLB_C1 {
   int32_t T_Read(const QString& T_Name, Table3& T_tbl);
   QString Ftbl_F1(const Table3& Tbl, QString& F1_NAME, int32_t TBL_No = 0, int32_t Opt1 = 0,
                   int32_t Opt2 = 0);
-  int32_t FC2_Cnt(const QString& Arg1, const QString& Opt1 = u","_s, const QString& Opt2 = u"="_s);
+  int32_t FC2_Cnt(const QString& Arg1, const QString& Opt1 = QStringLiteral(","),
+                  const QString& Opt2 = QStringLiteral("="));
   QString FQcut(const QString& Arg1, const QString& Opt1, const QString& Opt2, int32_t& Opt3);
-  QString FQcut(const QString& Arg1, const QString& Opt1 = u","_s, const QString& Opt2 = {});
-  int32_t FC2_FindPos(const QString& Arg1, const QString& arg2, const QString& Opt1 = u","_s,
-                      const QString& Opt2 = u"="_s);
-  QString FC2_Pos(const QString& Arg1, int32_t arg2, const QString& Opt1 = u","_s,
-                  const QString& Opt2 = u"="_s);
-  QString FgetQ(QString Arg1, int16_t arg2 = 1, QString arg3 = u","_s);
+  QString FQcut(const QString& Arg1, const QString& Opt1 = QStringLiteral(","), const QString& Opt2 = {});
+  int32_t FC2_FindPos(const QString& Arg1, const QString& arg2, const QString& Opt1 = QStringLiteral(","),
+                      const QString& Opt2 = QStringLiteral("="));
+  QString FC2_Pos(const QString& Arg1, int32_t arg2, const QString& Opt1 = QStringLiteral(","),
+                  const QString& Opt2 = QStringLiteral("="));
+  QString FgetQ(QString Arg1, int16_t arg2 = 1, QString arg3 = QStringLiteral(","));
 
   // The platform this instance reports to (clock, program folder, error box).
   Host& host() const { return host_; }

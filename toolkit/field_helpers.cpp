@@ -8,6 +8,8 @@
 #include "toolkit/clb_error.h"
 #include "toolkit/field_split.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 QString CLB_C1::FC2_Pos(const QString& Arg1, int32_t arg2, const QString& Opt1, const QString& Opt2) {

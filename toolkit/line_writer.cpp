@@ -9,6 +9,8 @@
 #include "toolkit/clb_error.h"
 #include "toolkit/text_file.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 int32_t CLB_C1::L_Write(const QString& File_Name, const QString& Out_rec) {

@@ -9,6 +9,8 @@
 #include "toolkit/clb_error.h"
 #include "toolkit/text_file.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 namespace {
 

@@ -13,6 +13,8 @@
 #include "toolkit/numeric.h"
 #include "toolkit/text_file.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 namespace {
 

@@ -10,6 +10,8 @@
 #include "toolkit/clb_error.h"
 #include "toolkit/numeric.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 namespace {
 

@@ -5,6 +5,8 @@
 #include "toolkit/numeric.h"
 #include "ui/rdx_f508.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 namespace {

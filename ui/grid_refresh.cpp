@@ -11,6 +11,8 @@
 #include "ui/cell_text.h"
 #include "ui/rdx_f508.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 namespace {

@@ -5,6 +5,8 @@
 #include "app/day_file.h"
 #include "tests/app/app_fixture.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 namespace {
 

@@ -4,6 +4,8 @@
 #include "calendar_fixture.h"
 #include "toolkit/clb_error.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508::testing {
 namespace {
 

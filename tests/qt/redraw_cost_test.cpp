@@ -10,6 +10,8 @@
 
 #include "open_window.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508::testing {
 namespace {
 

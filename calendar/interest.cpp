@@ -7,15 +7,9 @@
 #include "toolkit/clb_c1.h"
 #include "toolkit/clb_error.h"
 
-using namespace Qt::Literals::StringLiterals;
-
 namespace rdx508 {
 
 namespace {
-
-[[noreturn]] void ThrowOverflow() {
-  throw ClbError(kErrOverflow, u"オーバーフローしました"_s);
-}
 
 int32_t CheckedAdd(int32_t a, int64_t b) {
   const int64_t sum = static_cast<int64_t>(a) + b;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "toolkit/clb_c1.h"
-#include "toolkit/clb_error.h"
+#include "toolkit/clb_report.h"
 #include "toolkit/field_split.h"
 #include "toolkit/text_file.h"
 
@@ -70,7 +70,7 @@ class ParentIndex {
 }  // namespace
 
 QString CLB_C1::B_Read(const QString& INFile_Name, Table5& Block_Name, Table5& Block_Data) {
-  try {
+  return RunReported(host_, kBReadReport, [&] {
     const std::optional<QByteArray> bytes = ReadFileBytes(INFile_Name);
     if (!bytes) return QString();
 
@@ -151,10 +151,7 @@ QString CLB_C1::B_Read(const QString& INFile_Name, Table5& Block_Name, Table5& B
     Block_Name = std::move(names);
     Block_Data = std::move(data);
     return result;
-  } catch (const std::exception& error) {
-    showError(u"(関数 B_Read)"_s, kErrOutOfMemory, QString::fromLocal8Bit(error.what()));
-    return QString();
-  }
+  });
 }
 
 }  // namespace rdx508

@@ -52,9 +52,6 @@ class CLB_C1 {
   Host& host() const { return host_; }
 
  private:
-  // Shows the library's error box: title "CLB_C1" + label, text "Error(n)" + description.
-  void showError(const QString& label, int32_t number, const QString& description);
-
   Host& host_;
   // The market's closed days: 101 two-digit years x 367 days of year, 1 = closed.
   // Cell (0, 0) holds the last year built; 0 means not built yet.

@@ -15,31 +15,14 @@ using namespace Qt::Literals::StringLiterals;
 namespace rdx508 {
 namespace {
 
-constexpr int32_t kMaxLines = 32768;
 constexpr int32_t kMaxByteLines = 10000;
 constexpr int32_t kMaxLineBytes = 1000;
-
-// The lines of a code page 932 text file, at most kMaxLines; nullopt when it cannot be read.
-std::optional<std::vector<QString>> ReadLines(const QString& path) {
-  const std::optional<QByteArray> bytes = ReadFileBytes(path);
-  if (!bytes) return std::nullopt;
-  std::vector<QString> lines;
-  ForEachLine(DecodeCp932(*bytes), [&](QStringView line) {
-    lines.push_back(line.toString());
-    return lines.size() < static_cast<size_t>(kMaxLines);
-  });
-  return lines;
-}
-
-bool IsLeadByte(unsigned char byte) {
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
 
 }  // namespace
 
 int32_t CLB_C1::L_Read(const QString& INFile_Name, List& in_rec) {
   return RunReported(host_, kLReadReport, [&] {
-    const std::optional<std::vector<QString>> lines = ReadLines(INFile_Name);
+    const std::optional<std::vector<QString>> lines = ReadKeptLines(INFile_Name);
     if (!lines) return 0;
     const int32_t n = static_cast<int32_t>(lines->size());
     List result({n});
@@ -52,7 +35,7 @@ int32_t CLB_C1::L_Read(const QString& INFile_Name, List& in_rec) {
 
 int32_t CLB_C1::Tbl_Read(const QString& T_Name, Table2& T_tbl, int32_t& Fld_Cnt) {
   return RunReported(host_, kTblReadReport, [&] {
-    const std::optional<std::vector<QString>> lines = ReadLines(T_Name);
+    const std::optional<std::vector<QString>> lines = ReadKeptLines(T_Name);
     if (!lines) return -1;
     const int32_t n = static_cast<int32_t>(lines->size());
     if (Fld_Cnt <= 0) {
@@ -116,7 +99,7 @@ int32_t CLB_C1::F_Read(const QString& INFile_Name, List& in_rec) {
       for (qsizetype k = 0; k < line.size(); ++k) {
         const unsigned char byte = static_cast<unsigned char>(line[k]);
         if (byte == 0) break;  // a zero byte ends the stored line
-        if (IsLeadByte(byte)) {
+        if (IsCp932LeadByte(byte)) {
           if (k + 1 == kMaxLineBytes) ThrowSubscript(u"(1000 バイト目が 2 バイト文字の先頭です)"_s);
           // A lead byte without its trail byte shows as an undecodable byte.
           if (k + 1 < line.size()) {

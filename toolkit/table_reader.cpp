@@ -86,6 +86,7 @@ int32_t CLB_C1::T_Read(const QString& T_Name, Table3& T_tbl) {
 
     // Data lines by key; a later line with the same key replaces an earlier one.
     std::vector<RowRef> rows;
+    rows.reserve(lines.size());
     for (size_t k = 1; k < lines.size(); ++k) {
       const QStringView line = lines[k];
       if (line.size() <= 3) continue;
@@ -109,6 +110,8 @@ int32_t CLB_C1::T_Read(const QString& T_Name, Table3& T_tbl) {
     const QString title = FieldAt(header, 3, u","_s, u"="_s);
 
     Table3 table({fields, std::max(kept, sections), sections});
+    // Room for the directory and the fields of rows as long as the usual ones.
+    table.reserve(static_cast<size_t>(sections) + 2 + rows.size() * static_cast<size_t>(std::min(fields, 8)));
     table(0, 0, 0) = QString::number(sections + 1);
     if (fields >= 1) table(1, 0, 0) = title;
 
@@ -135,10 +138,10 @@ int32_t CLB_C1::T_Read(const QString& T_Name, Table3& T_tbl) {
         while (comma < rowText.size() && rowText[comma] != u',')
           ++comma;
         if (comma == rowText.size()) {
-          table(f, filed, currentSection) = rowText.mid(start).toString();
+          table(f, filed, currentSection) = Value::ofText(rowText.mid(start));
           break;
         }
-        table(f, filed, currentSection) = rowText.mid(start, comma - start).toString();
+        table(f, filed, currentSection) = Value::ofText(rowText.mid(start, comma - start));
         start = comma + 1;
       }
     }

@@ -47,14 +47,13 @@ std::optional<QByteArray> ReadFileBytes(const QString& path, FileFailure* failur
 }
 
 QString DecodeCp932(QByteArrayView bytes) {
-  // Walk the lead bytes to see whether the text ends inside a double-byte character.
-  bool endsInsideCharacter = false;
-  for (qsizetype i = 0; i < bytes.size(); ++i) {
-    if (IsCp932LeadByte(static_cast<unsigned char>(bytes[i]))) {
-      if (i + 1 == bytes.size()) endsInsideCharacter = true;
-      ++i;
-    }
-  }
+  // Whether the text ends inside a double-byte character. A byte that cannot open one
+  // ends a character, so only the bytes after the last such byte need a look: read in
+  // pairs from there, an odd number of them leaves a lead byte without its trail byte.
+  qsizetype run = 0;
+  while (run < bytes.size() && IsCp932LeadByte(static_cast<unsigned char>(bytes[bytes.size() - 1 - run])))
+    ++run;
+  const bool endsInsideCharacter = run % 2 == 1;
   QStringDecoder decoder("CP932", QStringDecoder::Flag::Stateless);
   QString text = decoder.decode(endsInsideCharacter ? bytes.first(bytes.size() - 1) : bytes);
   // The decoder drops a lone final lead byte; show it like any other undecodable byte.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/table_entry.h"
+#include "calendar/date_text.h"
 #include "toolkit/decimal_text.h"
 #include "toolkit/numeric.h"
 
@@ -69,9 +70,11 @@ void LoadDays(CLB_C1& clb, const Table3& DayTbl, DaySeries& series) {
   series.DayCnt = count;
   series.Days.fill(DayRec{});
 
+  // Sorted by the dates' order keys, so that the load orders days like every other part
+  // of the program (two-digit years read in their window).
   List keys(count > 0 ? List::Bounds{count - 1} : List::Bounds{-1});
   for (int32_t r = 1; r <= count; ++r)
-    keys(r - 1) = Value(EntryOrEmpty(DayTbl, 1, r, 1).toText());
+    keys(r - 1) = Value(DateOrderKey(EntryOrEmpty(DayTbl, 1, r, 1).toText()));
 
   const std::vector<int32_t> order = NewestFirst(clb, keys, count);
   for (int32_t c = 0; c < count; ++c) {
@@ -85,15 +88,23 @@ void LoadDays(CLB_C1& clb, const Table3& DayTbl, DaySeries& series) {
   }
 }
 
+QString DayFileHead(const QDateTime& now) {
+  return u"1,5,RDX508_F4 "_s + now.toString(u"yyyyMMddHHmm"_s) + kCrLf +
+         u"/*（移動平均データ、日付、ＴＯＰＩＸ、上昇数、下落数、日経平均）"_s + kCrLf;
+}
+
+QString DayFileLine(qsizetype position, const DayRec& day) {
+  return u"01,"_s + QString::number(position).rightJustified(3, u'0') + u',' + day.Date + u',' +
+         FileDecimal(day.Topix) + u',' + QString::number(day.Up) + u',' + QString::number(day.Down) + u',' +
+         FileDecimal(day.Nikkei) + kCrLf;
+}
+
 QString DayFileText(CLB_C1& /*clb*/, const DaySeries& series, const QDateTime& now) {
-  QString text = u"1,5,RDX508_F4 "_s + now.toString(u"yyyyMMddHHmm"_s) + kCrLf;
-  text += u"/*（移動平均データ、日付、ＴＯＰＩＸ、上昇数、下落数、日経平均）"_s + kCrLf;
+  QString text = DayFileHead(now);
   for (size_t p = 0; p < series.Days.size(); ++p) {
     const DayRec& day = series.Days[p];
     if (day.Date.isEmpty()) continue;
-    text += u"01,"_s + QString::number(p).rightJustified(3, u'0') + u',' + day.Date + u',' +
-            FileDecimal(day.Topix) + u',' + QString::number(day.Up) + u',' + QString::number(day.Down) +
-            u',' + FileDecimal(day.Nikkei) + kCrLf;
+    text += DayFileLine(static_cast<qsizetype>(p), day);
   }
   return text;
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <numeric>
+#include <optional>
 
 #include "app/window_sums.h"
 #include "calendar/date_text.h"
@@ -23,9 +25,21 @@ std::vector<HistoryDay> DayHistory(const DaySeries& series) {
   for (int32_t p = count; p >= 1; --p)
     days.push_back({series.Days[static_cast<size_t>(p)], {}});
   // An archive only ever holds days older than the series; a hand-edited file may not.
-  std::stable_sort(days.begin(), days.end(), [](const HistoryDay& a, const HistoryDay& b) {
-    return IsEarlierDate(a.day.Date, b.day.Date);
+  // Each date is read once for the sort; only a text that is no date is compared as text.
+  std::vector<std::optional<int32_t>> order(days.size());
+  for (size_t i = 0; i < days.size(); ++i)
+    order[i] = DateOrderNumber(days[i].day.Date);
+  std::vector<size_t> byDate(days.size());
+  std::iota(byDate.begin(), byDate.end(), size_t{0});
+  std::stable_sort(byDate.begin(), byDate.end(), [&](size_t a, size_t b) {
+    if (order[a] && order[b]) return *order[a] < *order[b];
+    return IsEarlierDate(days[a].day.Date, days[b].day.Date);
   });
+  std::vector<HistoryDay> sorted;
+  sorted.reserve(days.size());
+  for (size_t i : byDate)
+    sorted.push_back(std::move(days[i]));
+  days = std::move(sorted);
 
   // The grid's sums, added in the same order (the day itself, then the older ones), so
   // that a full window gives the grid's value to the last bit.

@@ -77,6 +77,7 @@ DayRec DaySeries::Remove(int32_t position) {
     Days[static_cast<size_t>(q)] = std::move(Days[static_cast<size_t>(q) + 1]);
   Days[static_cast<size_t>(count)] = DayRec{};
   DayCnt = count - 1;
+  DayNotes.remove(taken.Date);  // a deleted day takes its note with it
   return taken;
 }
 

@@ -3,6 +3,7 @@
 // indicators derived from it.
 
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -42,6 +43,9 @@ struct DayInd {  // indicators of one day
   double Nk25Avg = 0;
 };
 
+// The notes of the days by date text. A Qt map, so that an undo step's copy shares it.
+using Notes = QMap<QString, QString>;
+
 // The indicators of a day from the day itself and its window sums: the averages divide by
 // 5 and 25 always; a ratio over a total of 0 is 0.
 DayInd IndicatorsOf(const DayRec& day, const WinSum& sum);
@@ -57,6 +61,7 @@ class DaySeries {
   // Days that an insert pushed beyond position 998, newest first. A Qt list, so that a
   // copy of the series (an undo step) shares it until one of them changes it.
   QList<DayRec> Archive;
+  Notes DayNotes;  // a note per day that has one, by date; kept in a file of its own
 
   // Recomputes Sums and Inds from Days and DayCnt.
   void ComputeIndicators();
@@ -69,8 +74,8 @@ class DaySeries {
   // Puts `day` at `position` (1 ... 998); the days from there on move one position down.
   // In a full series the oldest day, at 998, moves to the front of the archive.
   void Insert(int32_t position, const DayRec& day);
-  // Takes the day at `position` (1 ... DayCnt) out; the days after it move one position
-  // up and position DayCnt becomes empty. Returns the day taken.
+  // Takes the day at `position` (1 ... DayCnt) out, with its note; the days after it move
+  // one position up and position DayCnt becomes empty. Returns the day taken.
   DayRec Remove(int32_t position);
 };
 

@@ -3,6 +3,9 @@
 #include <QDate>
 #include <QFile>
 #include <QStringEncoder>
+#include <QStringList>
+#include <algorithm>
+#include <functional>
 
 namespace rdx508::bench {
 
@@ -33,6 +36,29 @@ QByteArray DayFileBytes(int lines) {
     do {
       date = date.addDays(-1);
     } while (date.dayOfWeek() > 5);
+  }
+  QStringEncoder encoder("CP932");
+  return encoder.encode(text);
+}
+
+QByteArray ArchiveFileBytes(int days) {
+  QString text = QStringLiteral("1,5,RDX508_F4 202411291830\r\n");
+  text += QStringLiteral("/*（移動平均データ、日付、ＴＯＰＩＸ、上昇数、下落数、日経平均）\r\n");
+  // Newest first in the order of the date texts, as the program keeps days: 10,000 days
+  // reach back beyond 2000, whose short dates order before those of the 1990s.
+  QStringList dates;
+  for (QDate date(2020, 11, 27); dates.size() < days; date = date.addDays(-1)) {
+    if (date.dayOfWeek() <= 5) dates << date.toString(QStringLiteral("yy/MM/dd"));
+  }
+  std::sort(dates.begin(), dates.end(), std::greater<>());
+  for (int i = 0; i < days; ++i) {
+    text += QStringLiteral("01,%1,%2,%3,%4,%5,%6\r\n")
+                .arg(999 + i)
+                .arg(dates[i])
+                .arg(1700.0 + (i * 37) % 97 - 48, 0, 'f', 2)
+                .arg(800 + (i * 53) % 300)
+                .arg(700 + (i * 31) % 250)
+                .arg(20000.0 + (i * 71) % 513 - 256, 0, 'f', 2);
   }
   QStringEncoder encoder("CP932");
   return encoder.encode(text);

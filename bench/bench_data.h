@@ -26,6 +26,10 @@ class BenchHost : public Host {
 // Data line i holds the i-th weekday before 2024/11/29 in the short date form.
 QByteArray DayFileBytes(int lines);
 
+// An archive file in code page 932 with CR LF: header, comment and `days` days at
+// positions 999, 1000, ..., the weekdays before those of the day file.
+QByteArray ArchiveFileBytes(int days);
+
 // Writes the settings file, a day file of `days` days (at most 998) and a colour-range
 // file into `folder`; false when a file cannot be written.
 bool WriteProgramFolder(const QString& folder, int days);

@@ -1,5 +1,6 @@
 // Start-up measurement: runs the program on a 998-day program folder, the bare Qt window
-// program, and the bare program with two lines of Japanese text in turn, each until its
+// program, the bare program with two lines of Japanese text, and the program on the same
+// folder with a 10,000-day archive in turn, each until its
 // first painted frame (offscreen), and prints for each the wall time of every run and
 // its peak resident memory, as JSON.
 //   bench_start PROGRAM BARE [RUNS]
@@ -84,6 +85,18 @@ int main(int argc, char** argv) {
     return 1;
   }
 
+  // The same folder with a 10,000-day archive beside the day file.
+  QTemporaryDir archiveDir;
+  const QString archiveProgram = archiveDir.path() + QStringLiteral("/rdx508");
+  QFile archive(archiveDir.path() + QStringLiteral("/RDX508_ARCHIVE.TXT"));
+  if (!archiveDir.isValid() || !rdx508::bench::WriteProgramFolder(archiveDir.path(), 998) ||
+      !QFile::copy(QString::fromLocal8Bit(argv[1]), archiveProgram) || !archive.open(QIODevice::WriteOnly) ||
+      archive.write(rdx508::bench::ArchiveFileBytes(10000)) < 0 || !archive.flush()) {
+    std::fprintf(stderr, "bench_start: cannot prepare the program folder with an archive\n");
+    return 1;
+  }
+  archive.close();
+
   std::vector<std::string> envText;
   for (char** e = environ; *e; ++e) {
     const std::string entry(*e);
@@ -97,11 +110,11 @@ int main(int argc, char** argv) {
     env.push_back(e.data());
   env.push_back(nullptr);
 
-  const std::string paths[3] = {program.toStdString(), argv[2], argv[2]};
-  const char* arguments[3] = {nullptr, nullptr, "--text"};
-  std::vector<Run> results[3];
+  const std::string paths[4] = {program.toStdString(), argv[2], argv[2], archiveProgram.toStdString()};
+  const char* arguments[4] = {nullptr, nullptr, "--text", nullptr};
+  std::vector<Run> results[4];
   for (int i = -1; i < runs; ++i) {  // the first round warms the file cache and is not kept
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 4; ++k) {
       const Run run = RunOnce(paths[k], arguments[k], env);
       if (!run.ok) {
         std::fprintf(stderr, "bench_start: %s did not end cleanly after its first frame\n", paths[k].c_str());
@@ -113,7 +126,8 @@ int main(int argc, char** argv) {
   std::printf("{\n");
   PrintSeries("program", results[0], false);
   PrintSeries("bare", results[1], false);
-  PrintSeries("bare_text", results[2], true);
+  PrintSeries("bare_text", results[2], false);
+  PrintSeries("program_archive", results[3], true);
   std::printf("}\n");
   return 0;
 }

@@ -2,8 +2,9 @@
 with status 1 when a row misses its target (or could not be measured).
 
 Usage: table.py RESULT.json ... -- every Google Benchmark output (in-process cases, compared
-by the median CPU time of their repetitions) and the bench_start output (start-up, compared
-by the median wall time and the largest peak resident memory).
+by the median CPU time of their repetitions, or the wall time for cases named .../real_time,
+which wait for the disk) and the bench_start output (start-up, compared by the median wall
+time and the largest peak resident memory).
 
 The rows are listed once, in ROWS below: to add a row, add its benchmark to a program that
 bench/run runs and a line here.
@@ -59,14 +60,15 @@ def start_rss(program):
 @dataclass
 class Row:
     what: str
-    floor_text: str  # what the case is compared with; "— (absolute)" for a limit
+    floor_text: str  # what the case is compared with; "— (absolute)" when nothing
     case: Callable
-    floor: Optional[Callable] = None  # None: the case is judged against `limit` alone
-    target: Optional[float] = None  # largest ratio met; None: informative only
-    limit: Optional[float] = None  # for absolute rows: largest value met, in the unit's base
-    target_text: Optional[str] = None
+    floor: Optional[Callable] = None  # shown beside the case, with their ratio
+    target: Optional[float] = None  # largest ratio met
+    limit: Optional[float] = None  # or: largest value met, in the unit's base (µs, ms, KiB)
+    target_text: Optional[str] = None  # how the limit reads in the table
     unit: Callable = fmt_time
     optional: bool = False  # left out when not measured (instead of failing)
+    # A row with neither a target nor a limit is informative: shown, never failing.
 
 
 ROWS = [
@@ -87,6 +89,37 @@ ROWS = [
         start_wall("program"), start_wall("bare_text"), unit=fmt_ms, optional=True),
     Row("peak memory of that start (as above)", "the same bare program with text",
         start_rss("program"), start_rss("bare_text"), unit=fmt_mib, optional=True),
+    # The archive of days beyond the grid.
+    Row("process start to first painted frame, 998 days and a 10,000-day archive, offscreen",
+        "the same start without the archive", start_wall("program_archive"), start_wall("program"), target=1.1,
+        unit=fmt_ms, optional=True),
+    Row("reading a 10,000-day archive file", "reading, decoding and splitting the same file into lines",
+        bench("BM_ReadArchive10000"), bench("BM_Floor_ReadDecodeSplit10000")),
+    Row("start-up files and days read in-process, with a 10,000-day archive", "the same without archive",
+        bench("BM_StartFiles998_Archive10000"), bench("BM_StartFiles998")),
+    Row("save with backups, 998 days (wall time)", "the same two files written by L_Write alone",
+        bench("BM_SaveWithBackups998/real_time"), bench("BM_Floor_LWrite998/real_time")),
+    Row("save with backups, 998 days and a 10,000-day archive (wall time)",
+        "the same two files written by L_Write alone", bench("BM_SaveWithBackups998_Archive10000/real_time"),
+        bench("BM_Floor_LWrite998/real_time")),
+    # Import and export: absolute limits; the ratio to moving the same bytes is informative.
+    Row("import of a 10,000-line CSV (read, parse, plan, merge)", "reading the same bytes",
+        bench("BM_ImportCsv10000"), bench("BM_Floor_ReadCsvBytes10000"), limit=100_000),
+    Row("export of 10,000 days (history, text, UTF-8, atomic write)", "writing the same bytes the same way",
+        bench("BM_ExportCsv10000"), bench("BM_Floor_WriteCsvBytes10000"), limit=50_000),
+    # The chart window over 10,000 days, offscreen.
+    Row("chart: full repaint, 1600×900, 10,000 days (a span per pixel column)", "— (absolute)",
+        bench("BM_ChartFullRepaint/10000"), limit=8_000),
+    Row("chart: full repaint, 1600×900, the most days still drawn through each day (≈760)", "— (absolute)",
+        bench("BM_ChartFullRepaint/0")),
+    Row("chart: opening the window over 10,000 days, to its first painted frame", "— (absolute)",
+        bench("BM_ChartOpen10000"), limit=50_000),
+    Row("chart: hover over 10,000 days, crosshair and read-out repainted", "— (absolute)",
+        bench("BM_ChartHover10000"), limit=2_000),
+    Row("chart: keeping it up to date after an event that changed nothing", "— (absolute)",
+        bench("BM_ChartSyncUnchanged10000")),
+    Row("chart: keeping it up to date after an edit (history of 10,000 days rebuilt)", "— (absolute)",
+        bench("BM_ChartSyncChanged10000")),
 ]
 
 
@@ -104,7 +137,9 @@ def load(paths):
         for b in data["benchmarks"]:
             if b.get("run_type") != "iteration" or b.get("error_occurred"):
                 continue
-            times.setdefault(b["run_name"], []).append(b["cpu_time"] * scale[b["time_unit"]])
+            # Cases that wait for the disk are timed in wall time.
+            key = "real_time" if b["run_name"].endswith("/real_time") else "cpu_time"
+            times.setdefault(b["run_name"], []).append(b[key] * scale[b["time_unit"]])
         results["bench"].update({name: statistics.median(values) for name, values in times.items()})
     return results
 
@@ -113,17 +148,22 @@ def judge(row, results):
     """The row's cells (measured, floor, ratio, target, met), or None to leave it out."""
     value = row.case(results)
     floor = row.floor(results) if row.floor else None
-    if row.floor is None:
-        text = row.target_text or f"≤ {row.unit(row.limit)}"
-        if value is None:
-            return ("missing", "", "", text, "no")
-        return (row.unit(value), "", "", text, "yes" if value <= row.limit else "no")
-    target_text = f"≤ {row.target}×" if row.target is not None else "— (informative)"
-    if value is None or floor is None:
+    if row.target is not None:
+        target_text = f"≤ {row.target}×"
+    elif row.limit is not None:
+        target_text = row.target_text or f"≤ {row.unit(row.limit)}"
+    else:
+        target_text = "— (informative)"
+    if value is None or (row.floor and floor is None):
         return None if row.optional else ("missing", "", "", target_text, "no")
-    ratio = value / floor
-    met = "" if row.target is None else ("yes" if ratio <= row.target else "no")
-    return (row.unit(value), row.unit(floor), f"{ratio:.2f}×", target_text, met)
+    ratio = value / floor if floor else None
+    if row.target is not None:
+        met = "yes" if ratio <= row.target else "no"
+    elif row.limit is not None:
+        met = "yes" if value <= row.limit else "no"
+    else:
+        met = ""
+    return (row.unit(value), row.unit(floor) if floor else "", f"{ratio:.2f}×" if ratio else "", target_text, met)
 
 
 def machine():
@@ -157,8 +197,8 @@ def main(paths):
         if cells[-1] == "no":
             missed.append(row.what)
     runs = len(results["start"].get("program", {}).get("wall_ms", []))
-    print(f"In-process cases: median CPU time of the repetitions; start: median wall time of {runs} runs, "
-          f"peak RSS the largest of them.")
+    print(f"In-process cases: median CPU time of the repetitions (wall time where the row says so); start: "
+          f"median wall time of {runs} runs, peak RSS the largest of them.")
     for what in missed:
         print(f"target missed: {what}", file=sys.stderr)
     return 1 if missed else 0

@@ -9,7 +9,7 @@ namespace rdx508 {
 QString CLB_C1::営業日変換(const QString& 日付, int32_t 日数) {
   休日暦作成();
   auto [year, day] = calendar::NormalisedYearDay(*this, 日付);
-  auto isOpen = [this](int32_t y, int32_t d) { return !IsClosed(y % 100, d); };
+  auto isOpen = [this](int32_t y, int32_t d) { return !ClosedOn(y, d); };
 
   // At most the rest of this year and the whole of the next are walked, so the count stays
   // far inside its range and the walk ends quickly whatever 日数 is.

@@ -19,10 +19,6 @@ QString PadTwo(int64_t value) {
   return QString::number(value).rightJustified(2, u'0');
 }
 
-int32_t WeekdaySundayFirst(const QDate& date) {
-  return date.dayOfWeek() % 7 + 1;  // Qt counts 1 = Monday ... 7 = Sunday
-}
-
 std::optional<int32_t> WholePart(const QString& text) {
   const std::optional<double> number = ParseNumber(text);
   if (!number) return std::nullopt;

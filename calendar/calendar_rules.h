@@ -1,9 +1,8 @@
 #pragma once
 // Small rules shared by the date operations of CLB_C1: the divisible-by-4 leap rule of
-// the serial dates, two-digit padding of date parts, the weekday numbering 1 = Sunday,
-// and the safe reading of a date part as a whole number.
+// the serial dates, two-digit padding of date parts, and the safe reading of a date part
+// as a whole number.
 
-#include <QDate>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -25,9 +24,6 @@ const std::array<int32_t, 13>& MonthEnds(bool leap);
 // A whole number as a date part: at least two digits, zero-padded ("00" pattern); a
 // negative number keeps its sign in front ("-05").
 QString PadTwo(int64_t value);
-
-// Weekday numbered 1 = Sunday, 2 = Monday, ..., 7 = Saturday.
-int32_t WeekdaySundayFirst(const QDate& date);
 
 // A date part read with the program's numeric rule and rounded to a whole number (ties to
 // even). nullopt when the text is not numeric or the value lies outside the 32-bit range.

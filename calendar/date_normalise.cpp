@@ -19,14 +19,15 @@ namespace {
 constexpr qsizetype kMaxDateText = 1000;
 
 // Whether a date in the Japanese written form "yy年mm月dd日" is a real date: month 1-12,
-// day within the month, 29 February only in leap years.
-bool IsRealJapaneseDate(const QString& text) {
+// day within the month, 29 February only in leap years (a two-digit year read in the
+// window around `currentYear`).
+bool IsRealJapaneseDate(const QString& text, int32_t currentYear) {
   static const QRegularExpression pattern(u"^(\\d{1,4})年(\\d{1,2})月(\\d{1,2})日$"_s);
   const QRegularExpressionMatch match = pattern.match(text);
   if (!match.hasMatch()) return false;
   const QString yearText = match.captured(1);
   const int year = yearText.toInt();
-  const int fullYear = yearText.size() <= 2 ? FullYearFromTwoDigits(year) : year;
+  const int fullYear = yearText.size() <= 2 ? FullYearFromTwoDigits(year, currentYear) : year;
   return QDate(fullYear, match.captured(2).toInt(), match.captured(3).toInt()).isValid();
 }
 
@@ -34,7 +35,8 @@ bool IsRealJapaneseDate(const QString& text) {
 
 QString CLB_C1::日付補正(const QString& 日付, int32_t 型) {
   const bool longForm = 型 == 1;
-  const QString today = host().now().date().toString(longForm ? u"yyyy/MM/dd"_s : u"yy/MM/dd"_s);
+  const QDate todayDate = host().now().date();
+  const QString today = todayDate.toString(longForm ? u"yyyy/MM/dd"_s : u"yy/MM/dd"_s);
   const QString slash = u"/"_s;
   int64_t y = FgetQ(today, 1, slash).toInt();
   int64_t m = FgetQ(today, 2, slash).toInt();
@@ -51,10 +53,14 @@ QString CLB_C1::日付補正(const QString& 日付, int32_t 型) {
     const auto n2 = calendar::WholePart(f2);
     const auto n3 = calendar::WholePart(f3);
     // A numeric part beyond the 32-bit range is no date part: the whole text is unusable.
+    // Only the parts the text's form uses count: a day alone ignores what follows the
+    // empty second part.
     auto tooLarge = [](const QString& field, const std::optional<int32_t>& value) {
       return !value && ParseNumber(field).has_value();
     };
-    const bool usable = !tooLarge(f1, n1) && !tooLarge(f2, n2) && !tooLarge(f3, n3);
+    const int usedParts = f2.isEmpty() ? 1 : (f3.isEmpty() ? 2 : 3);
+    const bool usable =
+        !tooLarge(f1, n1) && (usedParts < 2 || !tooLarge(f2, n2)) && (usedParts < 3 || !tooLarge(f3, n3));
     if (!usable) {
       // keep the default text
     } else if (f2.isEmpty()) {
@@ -75,15 +81,15 @@ QString CLB_C1::日付補正(const QString& 日付, int32_t 型) {
   }
 
   if (longForm) {
-    if (DateFromText(candidate)) return candidate;
-    return host().now().date().toString(u"yyyy/MM/dd"_s);
+    if (DateFromText(candidate, todayDate.year())) return candidate;
+    return todayDate.toString(u"yyyy/MM/dd"_s);
   }
   int32_t once = 1;
   QString written = FQcut(candidate, slash, u"年"_s, once);
   once = 1;
   written = FQcut(written, slash, u"月"_s, once) + u"日"_s;
-  if (IsRealJapaneseDate(written)) return candidate;
-  return host().now().date().toString(u"yy/MM/dd"_s);
+  if (IsRealJapaneseDate(written, todayDate.year())) return candidate;
+  return todayDate.toString(u"yy/MM/dd"_s);
 }
 
 }  // namespace rdx508

@@ -4,13 +4,17 @@
 // business days and interest (calendar/). One instance serves the whole run.
 
 #include <QString>
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "toolkit/host.h"
 #include "toolkit/value.h"
 
 namespace rdx508 {
+
+class HolidayList;  // calendar/holiday_list.h
 
 // One line per operation: what it does; what it gives on failure (a box is the library's
 // error box, after which the operation returns normally); the file that implements it.
@@ -81,11 +85,23 @@ class CLB_C1 {
   // The platform this instance reports to (clock, program folder, error box).
   Host& host() const { return host_; }
 
+  // The national holiday list the closed days follow from now on; nullptr (the start)
+  // means the built-in rules alone. holidayList() is the list in use, nullptr for none.
+  void SetHolidayList(std::shared_ptr<const HolidayList> list);
+  const HolidayList* holidayList() const { return holidays_.get(); }
+
  private:
+  // Whether the market is closed on day `dayOfYear` of the (four-digit) `year`.
+  bool ClosedOn(int32_t year, int32_t dayOfYear) const;
+
   Host& host_;
-  // The market's closed days: 101 two-digit years x 367 days of year, 1 = closed.
-  // Cell (0, 0) holds the last year built; 0 means not built yet.
-  std::vector<int32_t> closedDays_;
+  // The market's closed days: one row of 367 days of year (1 = closed) per two-digit
+  // year, filled for the full year it stands for when a day of that year is first asked
+  // for, and filled again when another year of the same two digits is asked for.
+  mutable std::vector<uint8_t> closedDays_;
+  mutable std::array<int32_t, 101> closedDaysYear_{};  // the year each row holds; 0 = none
+  int32_t calendarBuilt_ = 0;                          // what 休日暦作成 returns; 0 = not yet
+  std::shared_ptr<const HolidayList> holidays_;
 };
 
 }  // namespace rdx508

@@ -79,13 +79,12 @@ int32_t RoundToInt32Clamped(double value) {
 }
 
 QString PlainNumberText(double value) {
-  if (value == 0 || std::isnan(value)) return QStringLiteral("0");
-  char buffer[400];
-  const double magnitude = std::fabs(value);
-  const auto format =
-      (magnitude >= 1e-6 && magnitude < 1e15) ? std::chars_format::fixed : std::chars_format::general;
-  auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, format);
-  if (ec != std::errc()) return QString::number(value, 'g', 17);
+  if (value == 0 || !std::isfinite(value)) return QStringLiteral("0");
+  // The longest fixed form of a double: a sign, 309 integer digits, or "0." and 1074
+  // fraction digits.
+  char buffer[1100];
+  auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+  if (ec != std::errc()) return QStringLiteral("0");
   return QString::fromLatin1(buffer, ptr - buffer);
 }
 

@@ -27,8 +27,9 @@ std::optional<int32_t> RoundToInt32(double value);
 int32_t RoundToInt32Clamped(double value);
 
 // The shortest decimal text that reads back as the same double: no grouping, "." as
-// decimal point, no trailing zeros, no exponent for magnitudes from 1e-6 to below 1e15
-// (80, 2.5, 1634.5, -0.25). Negative zero is written "0".
+// decimal point, no trailing zeros and never an exponent, so that ParseNumber reads it
+// back (80, 2.5, 1634.5, -0.25, 1000000000000000, 0.0000001). Negative zero and NaN are
+// written "0"; infinity has no such text and is written "0" too.
 QString PlainNumberText(double value);
 
 }  // namespace rdx508

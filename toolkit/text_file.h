@@ -1,7 +1,7 @@
 #pragma once
-// Internal to toolkit/: code page 932 text files for the utility class: path spelling,
-// whole-file reading, the readers' line limit and line splitting, decoding and encoding.
-// Failures carry the number and description that the library's error box shows.
+// Code page 932 text files, for the utility class and the program's own files: path
+// spelling, whole-file reading, the readers' line limit and line splitting, decoding and
+// encoding. Failures carry the number and description that the library's error box shows.
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "toolkit/numeric.h"
+#include "ui/colours.h"
 
 namespace rdx508 {
 
@@ -22,10 +23,19 @@ void WriteChange(CLB_C1& clb, Control& cell, double change) {
   cell.text = CellText(clb, change, 2);
   if (change >= 0) {
     cell.text.prepend(u'+');
-    cell.foreColor = kRise;
+    cell.foreColor = kDarkRed;
   } else {
-    cell.foreColor = kFall;
+    cell.foreColor = kDarkBlue;
   }
+}
+
+void WriteDivergence(CLB_C1& clb, Control& cell, double divergence) {
+  if (!(std::fabs(divergence) < 999)) {
+    cell.text.clear();
+    return;
+  }
+  cell.text = CellText(clb, divergence, 1);
+  cell.foreColor = divergence >= 0 ? kDarkRed : kDarkBlue;
 }
 
 }  // namespace rdx508

@@ -16,12 +16,14 @@ namespace rdx508 {
 // A value that is not finite (an overflow in a projection) shows as an empty cell.
 QString CellText(CLB_C1& clb, const Value& value, int32_t decimals);
 
-// Colours of rises and falls, shared by the grid and the forecast row.
-inline constexpr quint32 kRise = 0x000000C0, kFall = 0x00C00000, kRisingAverage = 0x00C000C0;
-
 // Writes a change of the index into its cell: "+" before a change of 0 or more, shown in
 // the rise colour; a fall in the fall colour.
 void WriteChange(CLB_C1& clb, Control& cell, double change);
+
+// Writes a divergence in per mille into its cell with one decimal, in the rise colour at
+// 0 or more and the fall colour below; beyond ±999 (or not a number) the cell is emptied
+// and keeps its colour.
+void WriteDivergence(CLB_C1& clb, Control& cell, double divergence);
 
 // The number a cell shows: its text read with the program's one numeric rule, 0 when
 // the text is empty or not numeric.

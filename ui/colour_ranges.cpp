@@ -2,8 +2,8 @@
 // top label and the band colours of the three painted columns.
 
 #include "toolkit/clb_error.h"
-#include "toolkit/numeric.h"
 #include "ui/rdx_f508.h"
+#include "ui/typed_input.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -40,8 +40,14 @@ void RDX_F508::SelectSubject(int subject) {
 void RDX_F508::ApplyLimits() {
   const int s = CurrentSubject();
   if (s < 0) return;
-  for (int k = 0; k < 6; ++k)
-    range_(s, k) = Value(ParseNumber(Limit(k).text).value_or(0.0));
+  EditState before = CaptureState();
+  bool changed = false;
+  for (int k = 0; k < 6; ++k) {
+    const Value limit(TypedNumber(Limit(k).text));
+    changed = changed || !(range_(s, k) == limit);  // by value: the text "20" equals 20
+    range_(s, k) = limit;
+  }
+  if (changed) history_.Record(std::move(before), {SubjectName(s) + u"の色範囲"_s, {}, s});
   RedrawGrid();
 }
 

@@ -21,6 +21,9 @@ enum class FontKey {
 };  // G/PG: ＭＳ ゴシック / ＭＳ Ｐゴシック 9.75 pt,
     // A: ＭＳ Ｐゴシック 27.75 pt, B: ＭＳ ゴシック 12 pt bold
 enum class TextAlign { Left, Center, Right };
+// What a text box takes, so that a view can ask the input method for direct number or date
+// entry there.
+enum class InputKind { Text, Number, Date };
 enum class LineStyle { Solid, Dotted };
 
 struct Control {
@@ -40,6 +43,8 @@ struct Control {
   LineStyle lineStyle = LineStyle::Solid;  // lines only
   int32_t z = 0;                           // stacking order: a higher z is drawn above a lower one
   int32_t tabIndex = -1;                   // position in the tab order; -1 takes no focus by tab
+  InputKind input = InputKind::Text;       // text boxes only
+  bool cornerMark = false;                 // labels: a small mark in the top right corner (a note)
 };
 
 }  // namespace rdx508

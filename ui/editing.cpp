@@ -6,31 +6,25 @@
 #include <optional>
 
 #include "toolkit/clb_error.h"
-#include "toolkit/numeric.h"
+#include "ui/colours.h"
 #include "ui/rdx_f508.h"
+#include "ui/typed_input.h"
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace rdx508 {
 
 namespace {
 
-constexpr quint32 kRefused = 0x000000C0;
-
-// An input box's number: its text when numeric, otherwise 0.
-double BoxValue(const Control& box) {
-  return ParseNumber(box.text).value_or(0.0);
-}
-
-// An issue count from an input box, rounded half to even; nullopt when it does not fit
-// a 32-bit integer.
-std::optional<int32_t> BoxCount(const Control& box) {
-  return RoundToInt32(BoxValue(box));
-}
+constexpr quint32 kRefused = kDarkRed;
 
 }  // namespace
 
 void RDX_F508::Confirm() {
   if (Panel(kPanModify).visible) {
-    if (CommitPanel()) SetFocus(controls_[quitButton_]);
+    // After an add the next step is saving; after a modify the window rests on 終了.
+    const bool adding = editRow_ < 0;
+    if (CommitPanel()) SetFocus(controls_[adding ? saveButton_ : quitButton_]);
   } else if (Panel(kPanDelete).visible) {
     DeleteDay();
     SetFocus(controls_[quitButton_]);
@@ -52,8 +46,8 @@ bool RDX_F508::CommitPanel() {
   downBox.foreColor = kSysWindowText;
 
   const bool topixMode = indexMode_ == 0;
-  const double first = BoxValue(Panel(kPanFirstIn));
-  const double second = BoxValue(Panel(kPanSecondIn));
+  const double first = TypedNumber(Panel(kPanFirstIn).text);
+  const double second = TypedNumber(Panel(kPanSecondIn).text);
   const double topix = topixMode ? first : second;
   const double nikkei = topixMode ? second : first;
 
@@ -61,7 +55,7 @@ bool RDX_F508::CommitPanel() {
   if (editRow_ < 0) {
     QString date;
     try {
-      date = clb_.日付補正(dateBox.text, 0);
+      date = clb_.日付補正(NormalisedTyped(dateBox.text), 0);
     } catch (const ClbError&) {
       date.clear();
     }
@@ -84,8 +78,8 @@ bool RDX_F508::CommitPanel() {
   }
 
   // Issue counts beyond the 32-bit range are refused like a duplicate date.
-  const std::optional<int32_t> up = BoxCount(upBox);
-  const std::optional<int32_t> down = BoxCount(downBox);
+  const std::optional<int32_t> up = TypedCount(upBox.text);
+  const std::optional<int32_t> down = TypedCount(downBox.text);
   if (!up || !down) {
     Control& bad = up ? downBox : upBox;
     bad.foreColor = kRefused;
@@ -93,14 +87,18 @@ bool RDX_F508::CommitPanel() {
     return false;
   }
 
+  EditState before = CaptureState();
   if (editRow_ < 0) {
     series_.Insert(position, DayRec{dateBox.text, topix, *up, *down, nikkei});
+    history_.Record(std::move(before), {dateBox.text + u" の追加"_s, dateBox.text});
   } else {
     DayRec& day = series_.Days[position];
+    const bool changed = day.Topix != topix || day.Nikkei != nikkei || day.Up != *up || day.Down != *down;
     day.Topix = topix;
     day.Nikkei = nikkei;
     day.Up = *up;
     day.Down = *down;
+    if (changed) history_.Record(std::move(before), {day.Date + u" の修正"_s, day.Date});
   }
   series_.ComputeIndicators();
   RedrawGrid();
@@ -110,7 +108,9 @@ bool RDX_F508::CommitPanel() {
 void RDX_F508::DeleteDay() {
   const int32_t p = gridOffset_ + 1 + editRow_;
   if (editRow_ < 0 || p > series_.DayCnt) return;
-  series_.Remove(p);
+  EditState before = CaptureState();
+  const DayRec taken = series_.Remove(p);
+  history_.Record(std::move(before), {taken.Date + u" の削除"_s, taken.Date});
   series_.ComputeIndicators();
   RedrawGrid();
 }

@@ -2,6 +2,7 @@
 // over the heading row or the clicked day row, drawn above the grid cells.
 
 #include "toolkit/numeric.h"
+#include "ui/calendar_note.h"
 #include "ui/rdx_f508.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -32,23 +33,34 @@ ValueTips InputTips(bool topixMode) {
 
 }  // namespace
 
+void RDX_F508::SetValueTips(bool topixMode) {
+  const ValueTips tips = InputTips(topixMode);
+  panelTips_[kPanFirstIn] = Panel(kPanFirstIn).toolTip = QString::fromUtf16(tips.first);
+  panelTips_[kPanSecondIn] = Panel(kPanSecondIn).toolTip = QString::fromUtf16(tips.second);
+}
+
 void RDX_F508::OpenAddPanel() {
   HidePanel();
   editRow_ = -1;
   Panel(kPanModify).text = u"追加"_s;
-  const Control& anchor = Heading(9);
+  const Control& anchor = Heading(kHeadWeekday);
   ChainPanel({kPanModify, kPanYes, kPanNo, kPanDateIn, kPanFirstIn, kPanSecondIn, kPanUpIn, kPanDownIn},
              anchor.left, anchor.top);
   Panel(kPanDateIn).text = BusinessDay(Cell(kColDate, 0).text, 2);
+  ShowCalendarNote(Panel(kPanDateIn), dateBoxLook_, true);
   Panel(kPanFirstIn).text.clear();
   Panel(kPanSecondIn).text.clear();
-  const ValueTips tips = InputTips(indexMode_ == 0);
-  Panel(kPanFirstIn).toolTip = QString::fromUtf16(tips.first);
-  Panel(kPanSecondIn).toolTip = QString::fromUtf16(tips.second);
+  SetValueTips(indexMode_ == 0);
   Panel(kPanUpIn).text.clear();
   Panel(kPanDownIn).text.clear();
   controls_[saveButton_].enabled = false;
   SetFocus(Panel(kPanFirstIn));
+}
+
+void RDX_F508::ShowCalendarNote(Control& cell, const DateLook& plain, bool closedToo) {
+  const QString note = CalendarNote(clb_, cell.text, closedToo);
+  cell.toolTip = note.isEmpty() ? plain.toolTip : note;
+  cell.backColor = note.isEmpty() ? plain.backColor : kCalendarNoteBack;
 }
 
 void RDX_F508::OpenModifyPanel(int row) {
@@ -58,13 +70,11 @@ void RDX_F508::OpenModifyPanel(int row) {
   const bool topixMode = indexMode_ == 0;
   Panel(kPanModify).text = u"修正"_s;
   ChainPanel({kPanModify, kPanYes, kPanNo, kPanDate, kPanFirstIn, kPanSecondIn, kPanUpIn, kPanDownIn},
-             Heading(9).left, Cell(kColSeq, row).top);
+             Heading(kHeadWeekday).left, Cell(kColSeq, row).top);
   Panel(kPanDate).text = Cell(kColDate, row).text;
   Panel(kPanFirstIn).text = PlainNumberText(topixMode ? day.Topix : day.Nikkei);
   Panel(kPanSecondIn).text = PlainNumberText(topixMode ? day.Nikkei : day.Topix);
-  const ValueTips tips = InputTips(topixMode);
-  Panel(kPanFirstIn).toolTip = QString::fromUtf16(tips.first);
-  Panel(kPanSecondIn).toolTip = QString::fromUtf16(tips.second);
+  SetValueTips(topixMode);
   Panel(kPanUpIn).text = QString::number(day.Up);
   Panel(kPanDownIn).text = QString::number(day.Down);
   SetFocus(Panel(kPanFirstIn));
@@ -78,7 +88,7 @@ void RDX_F508::OpenDeletePanel(int row) {
   const bool topixMode = indexMode_ == 0;
   Panel(kPanDelete).text = u"削除"_s;
   ChainPanel({kPanDelete, kPanYes, kPanNo, kPanDate, kPanFirst, kPanSecond, kPanUp, kPanDown},
-             Heading(0).left, Cell(kColSeq, row).top);
+             Heading(kHeadDate).left, Cell(kColSeq, row).top);
   Panel(kPanDate).text = Cell(kColDate, row).text;
   Panel(kPanFirst).text = PlainNumberText(topixMode ? day.Topix : day.Nikkei);
   Panel(kPanSecond).text = PlainNumberText(topixMode ? day.Nikkei : day.Topix);

@@ -4,7 +4,9 @@
 #include <cmath>
 
 #include "toolkit/clb_error.h"
+#include "ui/calendar_note.h"
 #include "ui/cell_text.h"
+#include "ui/colours.h"
 #include "ui/forecast_scale.h"
 #include "ui/rdx_f508.h"
 
@@ -14,9 +16,21 @@ namespace rdx508 {
 
 namespace {
 
-constexpr quint32 kUpActive = 0x000000C0, kDownActive = 0x00FF0000;
+// The forecast arrows' text colours; the last direction used is the active one.
+constexpr quint32 kUpActive = kDarkRed, kDownActive = kBlue;
 
 }  // namespace
+
+void RDX_F508::SetForecastArrows(int32_t direction) {
+  controls_[forecastArrowBase_].foreColor = direction == 0 ? kUpActive : kPaleRed;
+  controls_[forecastArrowBase_ + 1].foreColor = direction == 1 ? kDownActive : kPaleBlue;
+}
+
+int32_t RDX_F508::LastForecastDirection() const {
+  if (controls_[forecastArrowBase_].foreColor == kUpActive) return 0;
+  if (controls_[forecastArrowBase_ + 1].foreColor == kDownActive) return 1;
+  return -1;
+}
 
 QString RDX_F508::BusinessDay(const QString& date, int32_t days) {
   try {
@@ -38,11 +52,8 @@ bool RDX_F508::StepWord(int32_t direction) {
 }
 
 void RDX_F508::RepeatLastStep() {
-  if (controls_[arrowBase_].foreColor == kUpActive) {
-    UpdateForecast(kForecastRow, 0);
-  } else if (controls_[arrowBase_ + 1].foreColor == kDownActive) {
-    UpdateForecast(kForecastRow, 1);
-  }
+  const int32_t direction = LastForecastDirection();
+  if (direction >= 0) UpdateForecast(kForecastRow, direction);
 }
 
 void RDX_F508::UpdateForecast(int32_t request, int32_t direction) {
@@ -51,6 +62,7 @@ void RDX_F508::UpdateForecast(int32_t request, int32_t direction) {
   if (topDate.isEmpty()) {
     for (int col = kColDate; col < kColumnCount; ++col)
       Cell(col, f).text.clear();
+    ShowCalendarNote(Cell(kColDate, f), forecastDateLook_, false);
     return;
   }
 
@@ -68,6 +80,7 @@ void RDX_F508::UpdateForecast(int32_t request, int32_t direction) {
   QString next = BusinessDay(topDate, 1);
   if (next == topDate) next = BusinessDay(topDate, 2);
   Cell(kColDate, f).text = next;
+  ShowCalendarNote(Cell(kColDate, f), forecastDateLook_, false);
 
   // Issues: the day count of grid row 24 split by the forecast ratio.
   const int32_t p0 = gridOffset_ + 1;
@@ -113,26 +126,19 @@ void RDX_F508::UpdateForecast(int32_t request, int32_t direction) {
   const double n5 = (m5 * 5 - IndexValue(gridOffset_ + 5) + projected) / 5;
   Control& avg5 = Cell(kColAvg5, f);
   avg5.text = CellText(clb_, n5, 2);
-  avg5.foreColor = shown(kColAvg5, 0) >= n5 ? kFall : kRisingAverage;
+  avg5.foreColor = shown(kColAvg5, 0) >= n5 ? kDarkBlue : kPurple;
 
   const double n25 = (m25 * 25 - IndexValue(gridOffset_ + 25) + projected) / 25;
   Control& avg25 = Cell(kColAvg25, f);
   avg25.text = CellText(clb_, n25, 2);
-  avg25.foreColor = shown(kColAvg25, 0) >= n25 ? kFall : kRisingAverage;
+  avg25.foreColor = shown(kColAvg25, 0) >= n25 ? kDarkBlue : kPurple;
 
   Control& index = Cell(kColIndex, f);
   index.text = CellText(clb_, projected, 2);
   const bool over5 = projected > n5, over25 = projected > n25;
-  index.foreColor = over5 ? (over25 ? kRise : 0x00008000) : (over25 ? 0x00008080 : kFall);
+  index.foreColor = IndexTrendColour(over5, over25);
 
-  const double divergence = n25 != 0 ? projected * 1000 / n25 - 1000 : 0;
-  Control& div = Cell(kColDiverge, f);
-  div.text = CellText(clb_, divergence, 1);
-  if (!(std::fabs(divergence) < 999)) {
-    div.text.clear();
-  } else {
-    div.foreColor = divergence >= 0 ? kRise : kFall;
-  }
+  WriteDivergence(clb_, Cell(kColDiverge, f), n25 != 0 ? projected * 1000 / n25 - 1000 : 0);
 }
 
 }  // namespace rdx508

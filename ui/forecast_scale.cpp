@@ -4,13 +4,13 @@
 
 #include <array>
 
-#include "ui/control.h"
+#include "ui/colours.h"
 
 namespace rdx508 {
 
 namespace {
 
-constexpr quint32 kRed = 0x000000C0, kBlue = 0x00C00000, kText = kSysWindowText;
+constexpr quint32 kRed = kDarkRed, kBlue = kDarkBlue, kText = kSysWindowText;
 
 struct Step {
   const char16_t* caption;

@@ -9,7 +9,9 @@
 #include "calendar/date_text.h"
 #include "toolkit/numeric.h"
 #include "ui/cell_text.h"
+#include "ui/colours.h"
 #include "ui/rdx_f508.h"
+#include "ui/weekday_text.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -17,15 +19,16 @@ namespace rdx508 {
 
 namespace {
 
-struct Weekday {
-  char16_t text;
-  quint32 color;
-};
-
-// Qt counts Monday = 1 ... Sunday = 7.
-constexpr Weekday kWeekdays[8] = {{u'？', 0x000000C0},     {u'月', 0x00C000C0},     {u'火', kSysWindowText},
-                                  {u'水', kSysWindowText}, {u'木', kSysWindowText}, {u'金', 0x00C00000},
-                                  {u'？', 0x00008000},     {u'？', 0x000000C0}};
+// A note as a tool tip shows it: in lines of a readable width, and a note longer than a
+// screenful cut short with "…" (the note itself is kept whole).
+QString ShortenedNote(const QString& note) {
+  constexpr qsizetype kShown = 240, kLine = 40;
+  const QString shown = note.size() <= kShown ? note : note.left(kShown) + u"…"_s;
+  QString lines;
+  for (qsizetype at = 0; at < shown.size(); at += kLine)
+    lines += (at > 0 ? u"\n"_s : QString()) + shown.mid(at, kLine);
+  return lines;
+}
 
 }  // namespace
 
@@ -47,8 +50,8 @@ const DayInd& RDX_F508::IndsAt(int32_t position) const {
 
 namespace {
 
-// What each scroll arrow 移動(0) ... (3) moves the grid by: positive towards older days.
-constexpr std::array<int32_t, 4> kScrollSteps = {5, 1, -1, -5};
+// What each scroll arrow moves the grid by, in ScrollArrow order: positive towards older days.
+constexpr std::array<int32_t, RDX_F508::kScrollArrowCount> kScrollSteps = {5, 1, -1, -5};
 
 }  // namespace
 
@@ -76,7 +79,7 @@ void RDX_F508::ScrollToPosition(int32_t position) {
 
 void RDX_F508::RedrawGrid() {
   for (size_t k = 0; k < kScrollSteps.size(); ++k)
-    controls_[moveBase_ + int(k)].visible = CanScroll(kScrollSteps[k]);
+    controls_[scrollArrowBase_ + int(k)].visible = CanScroll(kScrollSteps[k]);
 
   PrepareBandLimits();
 
@@ -96,6 +99,7 @@ void RDX_F508::RedrawGrid() {
 void RDX_F508::ClearRow(int r) {
   for (int col = 0; col < kColumnCount; ++col)
     Cell(col, r).text.clear();
+  Cell(kColDate, r).cornerMark = false;
   for (int col : {kColUpRatio, kColUpRatio5, kColAdRatio}) {
     Control& cell = Cell(col, r);
     cell.opaque = false;
@@ -112,13 +116,16 @@ void RDX_F508::FillRow(int r, int32_t p) {
   date.text = day.Date;
   date.foreColor = kSysWindowText;
   date.toolTip = u"東証・日経・騰落数　削除"_s;
+  const auto note = series_.DayNotes.constFind(day.Date);
+  date.cornerMark = note != series_.DayNotes.constEnd();
+  if (date.cornerMark) date.toolTip += u'\n' + ShortenedNote(*note);
 
   // A date text that names no calendar day (only a hand-edited file holds one) shows
   // no weekday; the cell keeps its colour.
   Control& seq = Cell(kColSeq, r);
   if (const std::optional<QDate> d = DateFromText(date.text)) {
-    const Weekday& w = kWeekdays[d->dayOfWeek()];
-    seq.text = QString(QChar(w.text));
+    const WeekdayText w = WeekdayOf(*d);
+    seq.text = w.text;
     seq.foreColor = w.color;
   } else {
     seq.text.clear();
@@ -144,14 +151,7 @@ void RDX_F508::FillRow(int r, int32_t p) {
   Cell(kColAvg5, r).text = CellText(clb_, a5, 2);
   Cell(kColAvg25, r).text = CellText(clb_, a25, 2);
 
-  const double divergence = a25 == 0 ? 0 : x * 1000 / a25 - 1000;
-  Control& div = Cell(kColDiverge, r);
-  if (!(std::fabs(divergence) < 999)) {
-    div.text.clear();
-  } else {
-    div.text = CellText(clb_, divergence, 1);
-    div.foreColor = divergence < 0 ? kFall : kRise;
-  }
+  WriteDivergence(clb_, Cell(kColDiverge, r), a25 == 0 ? 0 : x * 1000 / a25 - 1000);
 
   Cell(kColUp, r).text = CellText(clb_, Value(day.Up), 0);
   Control& down = Cell(kColDown, r);
@@ -172,7 +172,7 @@ void RDX_F508::FillRow(int r, int32_t p) {
   const double shownX = ShownNumber(index.text);
   const bool overA5 = shownX > ShownNumber(Cell(kColAvg5, r).text);
   const bool overA25 = shownX > ShownNumber(Cell(kColAvg25, r).text);
-  index.foreColor = overA5 ? (overA25 ? kRise : 0x00008000) : (overA25 ? 0x00008080 : kFall);
+  index.foreColor = IndexTrendColour(overA5, overA25);
 }
 
 void RDX_F508::TrendPass() {
@@ -189,7 +189,7 @@ void RDX_F508::TrendPass() {
         const double a = ShownNumber(now), b = ShownNumber(before);
         order = a > b ? 1 : (a < b ? -1 : 0);
       }
-      Cell(col, r).foreColor = order == 0 ? kSysWindowText : (order > 0 ? kRisingAverage : kFall);
+      Cell(col, r).foreColor = order == 0 ? kSysWindowText : (order > 0 ? kPurple : kDarkBlue);
     }
   }
 }
@@ -202,6 +202,7 @@ void RDX_F508::HidePanel() {
   // Issue boxes refused as out of range are marked the same way; clear that too.
   Panel(kPanUpIn).foreColor = kSysWindowText;
   Panel(kPanDownIn).foreColor = kSysWindowText;
+  ClearEntryChecks();
 }
 
 }  // namespace rdx508

@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "ui/colours.h"
 #include "ui/rdx_f508.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -199,7 +200,7 @@ void RDX_F508::BuildLayout() {
     // above them so that both glyphs of a pair can be seen.
     if (i == 0 || i == 3) c.z = 1;
     const int position = AddControl(std::move(c));
-    if (i == 0) moveBase_ = position;
+    if (i == 0) scrollArrowBase_ = position;
   }
 
   // Forecast arrows, flanking 連番(26).
@@ -208,10 +209,10 @@ void RDX_F508::BuildLayout() {
     c.align = TextAlign::Center;
     c.font = FontKey::B;
     c.backColor = 0x00FFFFFF;
-    c.foreColor = i == 0 ? kArrowUpIdle : kArrowDownIdle;
+    c.foreColor = i == 0 ? kPaleRed : kPaleBlue;
     c.toolTip = i == 0 ? u"上昇変更"_s : u"下落変更"_s;
     const int position = AddControl(std::move(c));
-    if (i == 0) arrowBase_ = position;
+    if (i == 0) forecastArrowBase_ = position;
   }
 
   // Colour-range strip.
@@ -247,6 +248,7 @@ void RDX_F508::BuildLayout() {
     box.align = TextAlign::Center;
     box.font = FontKey::PG;
     box.tabIndex = 321 + i;
+    box.input = InputKind::Number;
     limit_[i] = AddControl(std::move(box));
 
     Control sample = Label(u"色見本"_s, i, kBands[i].sampleLeft, 7800, 495, 270, u"以下"_s);
@@ -284,6 +286,15 @@ void RDX_F508::BuildLayout() {
     c.tabIndex = 0;
     quitButton_ = AddControl(std::move(c));
   }
+  {
+    // Opens the chart window; in the free room between the legend (超過 ends at 8655) and
+    // データ保存, as tall as the other buttons.
+    Control c = Label(u"チャート"_s, -1, 8760, 7800, 1095, 330, u"チャート"_s);
+    c.kind = ControlKind::Button;
+    c.toolTip = u"チャートを開きます (Ctrl+G)"_s;
+    c.tabIndex = 2;
+    AddControl(std::move(c));
+  }
 
   // Entry panel (hidden by the first refresh).
   struct PanelDesign {
@@ -312,6 +323,10 @@ void RDX_F508::BuildLayout() {
     c.foreColor = 0x00C00000;
     c.align = TextAlign::Center;
     c.toolTip = QString::fromUtf16(p.toolTip);
+    // Yes and No take the focus by tab, between the buttons and the input boxes, so that a
+    // panel can be confirmed or cancelled from the keyboard.
+    if (i == kPanYes) c.tabIndex = 8;
+    if (i == kPanNo) c.tabIndex = 9;
     panel_[i] = AddControl(std::move(c));
   }
   constexpr std::array<PanelDesign, 5> kPanelInputs = {{
@@ -331,6 +346,8 @@ void RDX_F508::BuildLayout() {
     c.font = FontKey::G;
     c.toolTip = QString::fromUtf16(p.toolTip);
     c.tabIndex = kInputTabs[i];
+    c.input = i == 0 ? InputKind::Date : InputKind::Number;
+    panelTips_[kPanelLabels.size() + i] = c.toolTip;
     panel_[kPanelLabels.size() + i] = AddControl(std::move(c));
   }
 }

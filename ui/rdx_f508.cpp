@@ -6,6 +6,7 @@
 
 #include "app/color_file.h"
 #include "app/day_file.h"
+#include "app/notes_file.h"
 #include "app/save_data.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -15,6 +16,8 @@ namespace rdx508 {
 RDX_F508::RDX_F508(CLB_C1& clb, Host& host, const StartupTables& tables)
     : clb_(clb), host_(host), tables_(tables) {
   BuildLayout();
+  dateBoxLook_ = {Panel(kPanDateIn).toolTip, Panel(kPanDateIn).backColor};
+  forecastDateLook_ = {Cell(kColDate, kForecastRow).toolTip, Cell(kColDate, kForecastRow).backColor};
 }
 
 Control& RDX_F508::control(const QString& array, int index) {
@@ -51,9 +54,10 @@ void RDX_F508::BringToFront(Control& c) {
 
 void RDX_F508::Form_Load() {
   LoadDays(clb_, tables_.DayTbl, series_);
+  const QString notesReport = LoadNotes(clb_, tables_.INI, series_.DayNotes);
+  if (!notesReport.isEmpty()) host_.errorBox(u"市況ノート"_s, notesReport);
 
-  controls_[arrowBase_].foreColor = kArrowUpIdle;
-  controls_[arrowBase_ + 1].foreColor = kArrowDownIdle;
+  SetForecastArrows(-1);
   for (int r = 0; r < kGridRows; ++r) {
     Cell(kColUp, r).foreColor = kSysWindowText;
     Cell(kColUp, r).opaque = false;
@@ -62,7 +66,7 @@ void RDX_F508::Form_Load() {
   range_.redim({2, 6});
   gridOffset_ = 0;
   for (int k = 0; k < 4; ++k)
-    controls_[moveBase_ + k].visible = k < 2;
+    controls_[scrollArrowBase_ + k].visible = k == kScrollOlder5 || k == kScrollOlder1;
 
   LoadRanges(tables_.ColorTbl, range_);
   for (int k = 0; k < 6; ++k)
@@ -70,10 +74,11 @@ void RDX_F508::Form_Load() {
 
   series_.ComputeIndicators();
   RedrawGrid();
+  history_.Clear();
 }
 
 void RDX_F508::SaveData() {
-  SaveDataFiles(clb_, tables_.INI, series_, range_);
+  if (SaveDataFiles(clb_, tables_.INI, series_, range_)) history_.MarkSaved();
 }
 
 void RDX_F508::Form_Unload() {
@@ -81,6 +86,7 @@ void RDX_F508::Form_Unload() {
     // A save that failed has shown its box; the window stays open so that nothing
     // entered since the last save is lost. 終了 still ends without saving.
     if (!SaveDataFiles(clb_, tables_.INI, series_, range_)) return;
+    history_.MarkSaved();
   }
   EndProgram();
 }
@@ -92,22 +98,29 @@ void RDX_F508::EndProgram() {
 
 void RDX_F508::setText(const QString& array, int index, const QString& text) {
   Control& c = control(array, index);
+  const int input = PanelInputOf(c);
   if (c.array == u"範囲指定" && c.index >= 0 && c.index < 6) {
     SetLimitText(c.index, text);
+  } else if (input >= 0 && (text.contains(u'\t') || text.contains(u'\n') || text.contains(u'\r'))) {
+    SpreadRow(input, text);  // a row of cells pasted from a spreadsheet
   } else {
     c.text = text;
+    if (input >= 0) typedInto_[static_cast<size_t>(input)] = true;
   }
+  if (input == kPanDateIn) ShowCalendarNote(c, dateBoxLook_, true);  // typed or pasted
+  if (input >= 0 && PanelOpen()) CheckEntry();
 }
 
 void RDX_F508::click(const QString& array, int index) {
+  LoadArchiveOnce();  // before any change, so that undo steps hold the whole archive
   if (array == u"見出") {
-    if (index == 1) {
+    if (index == kHeadIndex) {
       indexMode_ = indexMode_ == 0 ? 225 : 0;
-      Heading(1).text = indexMode_ == 0 ? u"東証平均"_s : u"日経平均"_s;
+      Heading(kHeadIndex).text = indexMode_ == 0 ? u"東証平均"_s : u"日経平均"_s;
       RedrawGrid();
-    } else if (index >= 6 && index <= 8) {
-      SelectSubject(index - 6);
-    } else if (index == 9) {
+    } else if (index >= kHeadUpRatio && index <= kHeadAdRatio) {
+      SelectSubject(index - kHeadUpRatio);
+    } else if (index == kHeadWeekday) {
       OpenAddPanel();
     }
   } else if (array == u"連番") {
@@ -120,12 +133,11 @@ void RDX_F508::click(const QString& array, int index) {
     if (index >= 0 && index < kGridRows && !Cell(kColDate, index).text.isEmpty()) OpenDeletePanel(index);
   } else if (array == u"上下") {
     if (index == 0 || index == 1) {
-      controls_[arrowBase_].foreColor = index == 0 ? 0x000000C0 : kArrowUpIdle;
-      controls_[arrowBase_ + 1].foreColor = index == 1 ? 0x00FF0000 : kArrowDownIdle;
+      SetForecastArrows(index);
       UpdateForecast(kForecastRow, index);
     }
   } else if (array == u"移動") {
-    if (index >= 0 && index < 4) Scroll(index);
+    if (index >= 0 && index < kScrollArrowCount) Scroll(index);
   } else if (array == u"色見本題名") {
     ApplyLimits();
   } else if (array == u"する") {
@@ -133,12 +145,11 @@ void RDX_F508::click(const QString& array, int index) {
   } else if (array == u"しない") {
     Cancel();
   } else if (array == u"データ保存") {
-    Control& button = controls_[saveButton_];
-    if (!button.enabled) return;  // disabled while an entry panel is open
-    SaveData();
-    button.text = u"保存("_s + host_.now().toString(u"hh:mm"_s) + u')';
+    SaveAndStamp();
   } else if (array == u"終了") {
     EndProgram();
+  } else if (array == u"チャート") {
+    ++chartRequests_;
   }
 }
 

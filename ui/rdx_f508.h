@@ -5,16 +5,20 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <vector>
 
 #include "app/day_series.h"
+#include "app/import_merge.h"
 #include "app/startup.h"
+#include "app/undo_history.h"
 #include "toolkit/clb_c1.h"
 #include "toolkit/host.h"
 #include "toolkit/value.h"
+#include "ui/colours.h"
 #include "ui/control.h"
 
 namespace rdx508 {
@@ -38,9 +42,50 @@ class RDX_F508 {
   // arrows could take it, and redraws.
   void ScrollToPosition(int32_t position);
   void UpdateForecast(int32_t request, int32_t direction);
+  // Reads the archive of the days beyond the grid, once; a damaged archive is reported in
+  // a box. The view calls it after the first frame; every change calls it first.
+  void LoadArchiveOnce();
+  QString Note(const QString& date) const;                 // "" when the day has none
+  void SetNote(const QString& date, const QString& text);  // "" removes it; one undo step
+  bool Undo();              // undoes the last change of days or colour ranges; false if none
+  bool Redo();              // redoes the last undone change; false if none
+  bool IsModified() const;  // a change since the last load or save
+  bool PanelOpen() const;   // an add, modify or delete panel is open
+  QString Title() const;    // the window title: 市況ノート, with " *" while modified
+  // Merges imported days into the series (new days in date order, differing ones only
+  // when overwriting) as one undo step and redraws, keeping the grid's scroll place;
+  // returns what changed.
+  ImportResult ImportDays(const std::vector<ImportedDay>& days, ImportMode mode);
   // True once the window has ended the program (終了, or a close that was not stopped
   // by a failed save).
   bool HasEnded() const { return ended_; }
+
+  // Keys the window acts on, wherever the focus is.
+  enum class Key { Enter, Escape, Space, Up, Down, PageUp, PageDown, Home };
+  // A key pressed while control array(index) has the focus (array "" when no control has
+  // it). True when the window used the key.
+  bool keyPress(const QString& array, int index, Key key);
+
+  // One entry of the window's right-click menu; the view builds the menu and the keyboard
+  // shortcuts from these, so both always say the same.
+  struct MenuEntry {
+    QString command;        // passed back to Command()
+    QString caption;        // e.g. 元に戻す: 25/01/14 の追加
+    QStringList shortcuts;  // key sequences in portable text ("Ctrl+Z"); the first is shown
+    bool enabled = true;
+    bool separatorBefore = false;
+  };
+  // What the view must do after a command that needs more than the model.
+  enum class ViewRequest { None, OpenChart, Import, Export, EditNote };
+  // The menu for a right click on grid row `row` (-1: elsewhere in the window).
+  std::vector<MenuEntry> ContextMenu(int row = -1) const;
+  // Runs a menu command for grid row `row` (-1: the menu was not opened on a day row).
+  ViewRequest Command(const QString& command, int row = -1);
+  // The day a note command acts on: the day of grid row `row`, or the grid's top day when
+  // the row holds none; "" when the grid shows no day.
+  QString NoteDate(int row = -1) const;
+  // The grid row (0 ... 25) a control belongs to, or -1 for a control outside the day rows.
+  int GridRowOf(const QString& array, int index) const;
 
   // For the view: every control, in creation order (stable for the window's life).
   const std::vector<Control>& controls() const { return controls_; }
@@ -48,6 +93,10 @@ class RDX_F508 {
   // time the model moves the focus, so a view knows when to follow.
   const Control* focusControl() const { return focus_; }
   quint64 focusSerial() const { return focusSerial_; }
+  // A counter that grows with each click of チャート, so a view knows when to open the chart.
+  quint64 chartRequests() const { return chartRequests_; }
+  // The utility object this window formats and computes with.
+  CLB_C1& clb() const { return clb_; }
   // Window size in twips (client area).
   static constexpr int32_t kClientWidth = 13320;
   static constexpr int32_t kClientHeight = 8235;
@@ -69,11 +118,24 @@ class RDX_F508 {
     kColAdRatio,
     kColumnCount
   };
-  static constexpr int kForecastRow = 26;             // cell index of the forecast row in every column
-  static constexpr int kGridRows = 26;                // day rows shown
-  static constexpr quint32 kWindowBack = 0x00FFFFFF;  // the window's own background
-
- private:
+  // Headings 見出(i) by what they head.
+  enum HeadingIndex {
+    kHeadDate = 0,
+    kHeadIndex = 1,  // 東証平均 / 日経平均: switches the index mode
+    kHeadAvg5 = 2,
+    kHeadAvg25 = 3,
+    kHeadUp = 4,
+    kHeadDown = 5,
+    kHeadUpRatio = 6,  // 上昇率, ５日平均, 騰落レシオ: choose the colour subject
+    kHeadUpRatio5 = 7,
+    kHeadAdRatio = 8,
+    kHeadWeekday = 9,  // 曜　日: opens the add panel
+    kHeadChange = 10,
+    kHeadDiverge = 11,
+    kHeadingCount = 12
+  };
+  // Scroll arrows 移動(i): older by five days and by one, newer by one and by five.
+  enum ScrollArrow { kScrollOlder5, kScrollOlder1, kScrollNewer1, kScrollNewer5, kScrollArrowCount };
   // Entry-panel controls in the order panel_ holds them.
   enum PanelControl {
     kPanModify,  // 修正
@@ -92,8 +154,11 @@ class RDX_F508 {
     kPanDownIn,
     kPanelCount
   };
-  static constexpr quint32 kArrowUpIdle = 0x00C0C0FF, kArrowDownIdle = 0x00FFC0C0;
+  static constexpr int kForecastRow = 26;         // cell index of the forecast row in every column
+  static constexpr int kGridRows = 26;            // day rows shown
+  static constexpr quint32 kWindowBack = kWhite;  // the window's own background
 
+ private:
   // Layout (main_window_layout.cpp).
   int AddControl(Control c);
   void BuildLayout();
@@ -126,19 +191,54 @@ class RDX_F508 {
   // Forecast row (forecast_row.cpp).
   bool StepWord(int32_t direction);
   void RepeatLastStep();
+  // The forecast arrows' colours: `direction` 0 (up) or 1 (down) active, -1 both idle.
+  void SetForecastArrows(int32_t direction);
+  int32_t LastForecastDirection() const;  // read back from the arrows; -1 when none
 
   // Entry panels and editing (entry_panels.cpp, editing.cpp).
   void OpenAddPanel();
   void OpenModifyPanel(int row);
   void OpenDeletePanel(int row);
   void ChainPanel(std::initializer_list<int> members, int32_t left, int32_t top);
+  void SetValueTips(bool topixMode);  // the two index boxes' tool tips by index mode
   bool CommitPanel();
   void DeleteDay();
   void Confirm();
   void Cancel();
 
+  // Undo and redo (window_commands.cpp): what a step restores.
+  struct EditState {
+    std::array<DayRec, DaySeries::kMaxDays + 1> days;
+    int32_t dayCnt = 0;
+    QList<DayRec> archive;
+    Notes notes;
+    Table2 range;
+  };
+  EditState CaptureState() const;
+  void RestoreState(EditState state, const ChangeInfo& info);
+  // Shows the grid rows around the day of `date` (stored, or where it would stand).
+  void ShowDay(const QString& date);
+  void SaveAndStamp();     // データ保存: save, then the save time on the button
+
+  // Typing help in the entry panel (entry_checks.cpp).
+  int PanelInputOf(const Control& c) const;  // the panel input box `c` is, or -1
+  // Spreads the tab-separated fields of `text` over the visible input boxes from `first` on.
+  void SpreadRow(int first, const QString& text);
+  const DayRec* DayBeforeEntry();  // the stored day just before the one being entered
+  void CheckEntry();               // marks values that look like typos
+  void ClearEntryChecks();
+
   // 営業日変換, with a date the calendar cannot handle giving "" instead of an error.
   QString BusinessDay(const QString& date, int32_t days);
+
+  // A date cell's tool tip and background as laid out, and the CalendarNote of its text
+  // shown over them (the add panel's date box also notes a closed day).
+  struct DateLook {
+    QString toolTip;
+    quint32 backColor;
+  };
+  void ShowCalendarNote(Control& cell, const DateLook& plain, bool closedToo);
+  DateLook dateBoxLook_, forecastDateLook_;
 
   // Values of a day as the grid shows them in the current index mode.
   double IndexValue(int32_t position) const;
@@ -152,18 +252,23 @@ class RDX_F508 {
   QHash<QString, int> byName_;  // "array#index" -> position in controls_
   const Control* focus_ = nullptr;
   quint64 focusSerial_ = 0;
+  quint64 chartRequests_ = 0;
   void EndProgram();
   bool ended_ = false;
   int32_t topZ_ = 1;  // the highest z handed out so far (the layout uses 0 and 1)
 
   // Positions in controls_ resolved once by the layout.
   std::array<int, kColumnCount> columnBase_{};
-  int moveBase_ = 0, arrowBase_ = 0, subjectTitle_ = 0;
+  int scrollArrowBase_ = 0;    // 移動(0) ... (3)
+  int forecastArrowBase_ = 0;  // 上下(0) and (1)
+  int subjectTitle_ = 0;
   int saveButton_ = 0, quitButton_ = 0;
-  std::array<int, 12> heading_{};
+  std::array<int, kHeadingCount> heading_{};
   std::array<int, 6> limit_{};
   std::array<int, 8> legend_{};
   std::array<int, kPanelCount> panel_{};
+  std::array<QString, kPanelCount> panelTips_{};  // the input boxes' tool tips without marks
+  std::array<bool, kPanelCount> typedInto_{};     // input boxes typed into since the panel opened
 
   DaySeries series_;
   Table2 range_{Table2::Bounds{2, 6}};
@@ -172,6 +277,8 @@ class RDX_F508 {
   int32_t indexMode_ = 0;
   int32_t editRow_ = -1;
   double forecastRatio_ = 0;
+  UndoHistory<EditState> history_;
+  bool archiveLoaded_ = false;
 };
 
 }  // namespace rdx508

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "app/day_file.h"
+#include "support/reference_year.h"
 #include "tests/app/app_fixture.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -96,6 +97,16 @@ TEST_F(DayFile, RowsOutOfOrderLoadNewestFirstAndEqualDatesKeepFileOrder) {
   EXPECT_EQ(series.Days[5].Topix, 5);  // the empty date sorts last
   EXPECT_TRUE(series.Days[0].Date.isEmpty());
   EXPECT_TRUE(series.Days[6].Date.isEmpty());
+}
+
+// Two-digit years are read in the window around the current year, and a long or
+// unpadded date sorts by the day it names.
+TEST_F(DayFile, RowsLoadInDateOrderAcrossTheCentury) {
+  testing::ReferenceYearScope year2026(2026);
+  Load({kHeader, u"01,001,29/12/28,1,1,1,1"_s, u"01,002,30/01/04,2,2,2,2"_s, u"01,003,2030/1/7,3,3,3,3"_s,
+        u"01,004,47/06/02,4,4,4,4"_s, u"01,005,46/1/5,5,5,5,5"_s, u"01,006,99/12/30,6,6,6,6"_s});
+  EXPECT_EQ(Dates(), (QStringList{u"46/1/5"_s, u"2030/1/7"_s, u"30/01/04"_s, u"29/12/28"_s, u"99/12/30"_s,
+                                  u"47/06/02"_s}));
 }
 
 TEST_F(DayFile, BadValuesLoadAsZeroAndOddDatesAsTheyAre) {

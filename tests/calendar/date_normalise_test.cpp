@@ -59,9 +59,24 @@ INSTANTIATE_TEST_SUITE_P(
         NormaliseCase{u"０７/０３/２０"_s, 0, u"07/03/15"}, NormaliseCase{u"２０"_s, 0, u"07/03/15"},
         NormaliseCase{u"//"_s, 0, u"07/03/15"}, NormaliseCase{u"/"_s, 0, u"07/03/15"},
         NormaliseCase{u"/"_s, 1, u"2007/03/15"}, NormaliseCase{u"1e5"_s, 0, u"07/03/15"},
-        NormaliseCase{u"nan"_s, 0, u"07/03/15"}, NormaliseCase{u"inf/1/1"_s, 0, u"07/01/01"}));
+        NormaliseCase{u"nan"_s, 0, u"07/03/15"}, NormaliseCase{u"inf/1/1"_s, 0, u"07/01/01"},
+        // Only the parts in use are held to the 32-bit range.
+        NormaliseCase{u"20//99999999999"_s, 0, u"07/03/20"},
+        NormaliseCase{u"20//99999999999"_s, 1, u"2007/03/20"},
+        NormaliseCase{u"4/1/2/99999999999"_s, 0, u"04/01/02"},
+        NormaliseCase{u"99999999999//1"_s, 0, u"07/03/15"},
+        NormaliseCase{u"4/99999999999/"_s, 0, u"07/03/15"}));
 
 using DateNormaliseClockTest = CalendarTest;
+
+// 29 February follows the year the two-digit year stands for around the clock's year:
+// 00 is 2000 in 2026 but 2100 in 2081.
+TEST_F(DateNormaliseClockTest, ValidityFollowsTheTwoDigitYearWindow) {
+  host.clock = QDateTime(QDate(2026, 12, 7), QTime(9, 0));
+  EXPECT_EQ(clb.日付補正(u"00/2/29"_s) + clb.日付補正(u"30/1/4"_s, 1), u"00/02/2930/01/04");
+  host.clock = QDateTime(QDate(2081, 12, 7), QTime(9, 0));
+  EXPECT_EQ(clb.日付補正(u"00/2/29"_s) + clb.日付補正(u"00/2/29"_s, 1), u"81/12/072081/12/07");
+}
 
 TEST_F(DateNormaliseClockTest, TodayComesFromTheHostClock) {
   host.clock = QDateTime(QDate(2012, 2, 29), QTime(23, 59));

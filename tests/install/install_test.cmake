@@ -118,6 +118,9 @@ foreach(name IN LISTS sample_names)
   sha_of("${prefix}/${name}" got)
   check("${name} installed as the sample" want STREQUAL got)
 endforeach()
+sha_of("${DATA_DIR}/syukujitsu.csv" list_sample)
+sha_of("${prefix}/syukujitsu.csv" list_installed)
+check("the holiday list installed as shipped" list_sample STREQUAL list_installed)
 check("the program installed" EXISTS "${prefix}/${PROGRAM_NAME}")
 check("the icon installed" EXISTS "${prefix}/rdx508.svg")
 check_entry("$ENV{XDG_DATA_HOME}/applications/rdx508.desktop")
@@ -160,6 +163,19 @@ check("the icon put back" EXISTS "${prefix}/rdx508.svg")
 file(SIZE "${prefix}/${PROGRAM_NAME}" program_size)
 check("the program updated" program_size GREATER 1000)
 check_entry("$ENV{HOME}/.local/share/applications/rdx508.desktop")
+
+# --- The holiday list is reference data: an installed list that ends before the shipped
+# one is replaced, one that reaches further (the user's own download) is kept. Edited with
+# sed and printf, which keep the list's bytes.
+execute_process(COMMAND sed -i "/^2027\\//d" "${prefix}/syukujitsu.csv")
+install_into("${prefix}")
+sha_of("${prefix}/syukujitsu.csv" list_after)
+check("a list ending in 2026 replaced by the shipped one" list_after STREQUAL list_sample)
+execute_process(COMMAND sh -c "printf '2028/1/1,x\\r\\n' >>\"$1\"" sh "${prefix}/syukujitsu.csv")
+sha_of("${prefix}/syukujitsu.csv" list_longer)
+install_into("${prefix}")
+sha_of("${prefix}/syukujitsu.csv" list_after)
+check("a list reaching 2028 kept" list_after STREQUAL list_longer AND NOT list_longer STREQUAL list_sample)
 
 # --- A relative --prefix: the folder is taken from the working folder, and the entry
 # still names it in full.

@@ -20,7 +20,14 @@ void KeyClick(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers) {
 }
 
 void KeyClicks(QWidget* widget, const QString& text) {
-  QTest::keyClicks(widget, text);
+  for (QChar c : text) {
+    if (c.unicode() < 0x80) {
+      QTest::keyClick(widget, char(c.unicode()));
+    } else {
+      // A character no key of a plain keyboard gives, as a committed input method gives it.
+      QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+  }
   QApplication::processEvents();
 }
 

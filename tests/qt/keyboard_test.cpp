@@ -81,10 +81,11 @@ TEST(Keyboard, EnterInARangeBoxCommitsNothing) {
 TEST(Keyboard, TabFollowsTheLayoutsTabOrder) {
   OpenWindow w;
   w.click(QStringLiteral("見出"), 9);  // shows the panel's input boxes
-  QStringList expected = {QStringLiteral("終了"),          QStringLiteral("データ保存"),
-                          QStringLiteral("日付修正入力"),  QStringLiteral("TOPIX修正入力"),
-                          QStringLiteral("日経修正入力"),  QStringLiteral("上昇数修正入力"),
-                          QStringLiteral("下落数修正入力")};
+  QStringList expected = {QStringLiteral("終了"),           QStringLiteral("データ保存"),
+                          QStringLiteral("チャート"),       QStringLiteral("する"),
+                          QStringLiteral("しない"),         QStringLiteral("日付修正入力"),
+                          QStringLiteral("TOPIX修正入力"),  QStringLiteral("日経修正入力"),
+                          QStringLiteral("上昇数修正入力"), QStringLiteral("下落数修正入力")};
   std::vector<QWidget*> chain;
   for (const QString& name : expected)
     chain.push_back(w.widget(name));

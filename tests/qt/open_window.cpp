@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/holiday_setup.h"
 #include "ui/qt/cell_label.h"
 #include "ui/qt/colors.h"
 #include "ui/qt/twips.h"
@@ -26,6 +27,8 @@ OpenWindow::OpenWindow() {
   host.folder = dir_.path();
   const QString message = ReadStartupFiles(clb, tables);
   if (!message.isEmpty()) throw std::runtime_error("start-up failed: " + message.toStdString());
+  const QString listProblem = LoadHolidayList(clb, tables.INI);
+  if (!listProblem.isEmpty()) throw std::runtime_error("holiday list: " + listProblem.toStdString());
   model = std::make_unique<RDX_F508>(clb, host, tables);
   window = std::make_unique<MainWindow>(*model, host);
   model->Form_Load();

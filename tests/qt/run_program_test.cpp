@@ -96,5 +96,30 @@ TEST(RunProgram, QuitEndsTheLoopWithoutAQuestion) {
   EXPECT_TRUE(p.boxes.empty());
 }
 
+// A second start on the same data files while the first runs says so and ends before its
+// window opens; the files stay as they were (the lock goes with the first program).
+TEST(RunProgram, ASecondStartOnTheSameFilesEndsAtOnce) {
+  Program first, second;
+  CopySampleData(first.dir.path());
+  second.host.setProgramFolder(first.dir.path());
+  auto files = [&] {
+    return QDir(first.dir.path()).entryList(QDir::Files) << ReadBytes(first.file(u"RDX508_DAYS.TXT"_s));
+  };
+  const QStringList before = files();
+  bool secondShown = false;
+  EXPECT_EQ(RunProgram(first.host,
+                       [&](MainWindow& window) {
+                         QTimer::singleShot(0, &window, [&] {
+                           EXPECT_EQ(RunProgram(second.host, [&](MainWindow&) { secondShown = true; }), 0);
+                           MouseClick(window.widgetFor(u"終了"_s));
+                         });
+                       }),
+            0);
+  EXPECT_FALSE(secondShown);
+  EXPECT_EQ(second.boxes, std::vector<QString>{u"市況ノート: すでに起動しています。"_s});
+  EXPECT_TRUE(first.boxes.empty());
+  EXPECT_EQ(files(), before);
+}
+
 }  // namespace
 }  // namespace rdx508::testing

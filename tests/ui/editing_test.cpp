@@ -28,7 +28,7 @@ TEST_F(EditTest, AddsAtTheTopAtTheEndAndBetween) {
   EXPECT_EQ(Text(u"日付"_s, 0) + Text(u"TOPIX"_s, 0), u"07/03/151,100.00"_s);
   EXPECT_FALSE(PanelOpen());
   EXPECT_TRUE(C(u"データ保存"_s).enabled);
-  EXPECT_EQ(form->focusControl(), &C(u"終了"_s));
+  EXPECT_EQ(form->focusControl(), &C(u"データ保存"_s));  // the next step after an add
   AddDay(*form, u"07/03/01"_s);
   AddDay(*form, u"3/10"_s);  // normalised to 07/03/10
   const QStringList order = {u"07/03/15"_s, u"07/03/14"_s, u"07/03/13"_s, u"07/03/12"_s,

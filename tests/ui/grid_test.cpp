@@ -1,8 +1,6 @@
 // The grid refresh: placement of days, weekday and trend colours, divergence limits,
 // index mode, scrolling bounds and speed.
 
-#include <QElapsedTimer>
-
 #include "form_fixture.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -122,16 +120,6 @@ TEST_F(GridTest, FiveStepRefusedNearTheEndAndRefusalKeepsPanelOpen) {
   EXPECT_EQ(form->GridOffset(), 49);
   EXPECT_FALSE(C(u"削除"_s).visible);
   EXPECT_EQ(Text(u"日付"_s, 25), WeekdayDates(100)[74]);  // position 75
-}
-
-TEST_F(GridTest, RedrawOfAFullSeriesIsFast) {
-  Load(UniformDays(998));
-  constexpr int kRuns = 200;
-  QElapsedTimer timer;
-  timer.start();
-  for (int i = 0; i < kRuns; ++i)
-    form->RedrawGrid();
-  EXPECT_LT(double(timer.nsecsElapsed()) / 1e6 / kRuns, 1.0);
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ TEST_F(LayoutTest, ArraysPlacementsAndTabOrder) {
     EXPECT_THROW(C(name, count), std::out_of_range);
     total += count;
   }
-  EXPECT_EQ(form->controls().size(), total + 16);  // plus 14 panel controls and 2 buttons
+  EXPECT_EQ(form->controls().size(), total + 17);  // plus 14 panel controls and 3 buttons
   EXPECT_THROW(C(u"無い"_s), std::out_of_range);
 
   struct Box {
@@ -58,7 +58,10 @@ TEST_F(LayoutTest, ArraysPlacementsAndTabOrder) {
     if (c.tabIndex >= 0) tabs[c.tabIndex] = c.array + QString::number(c.index);
   const std::map<int32_t, QString> expected = {{0, u"終了-1"_s},
                                                {1, u"データ保存-1"_s},
+                                               {2, u"チャート-1"_s},
                                                {10, u"日付修正入力-1"_s},
+                                               {8, u"する-1"_s},
+                                               {9, u"しない-1"_s},
                                                {11, u"TOPIX修正入力-1"_s},
                                                {12, u"日経修正入力-1"_s},
                                                {20, u"上昇数修正入力-1"_s},
@@ -70,6 +73,34 @@ TEST_F(LayoutTest, ArraysPlacementsAndTabOrder) {
                                                {325, u"範囲指定4"_s},
                                                {326, u"範囲指定5"_s}};
   EXPECT_EQ(tabs, expected);
+}
+
+// チャート stands in the free room of the bottom strip, as tall as the other buttons, and
+// covers no other control; a click asks the view for the chart and changes nothing else.
+TEST_F(LayoutTest, TheChartButtonTakesFreeRoomAndOnlyAsksForTheChart) {
+  Load(UniformDays(60));
+  const Control& chart = C(u"チャート"_s);
+  EXPECT_EQ(chart.kind, ControlKind::Button);
+  EXPECT_EQ(chart.top, C(u"データ保存"_s).top);
+  EXPECT_EQ(chart.height, C(u"データ保存"_s).height);
+  EXPECT_GE(chart.left, 8655);
+  EXPECT_LE(chart.left + chart.width, C(u"データ保存"_s).left);
+  EXPECT_TRUE(chart.toolTip.contains(u"Ctrl+G"_s));
+  for (const Control& c : form->controls()) {
+    if (&c == &chart || c.kind == ControlKind::Line || c.top >= 8235) continue;  // panel parked below
+    const bool apart = c.left + c.width <= chart.left || chart.left + chart.width <= c.left ||
+                       c.top + c.height <= chart.top || chart.top + chart.height <= c.top;
+    EXPECT_TRUE(apart) << c.array.toStdString() << c.index;
+  }
+
+  form->click(u"連番"_s, 3);  // an open panel stays open
+  const std::vector<Control> before = form->controls();
+  form->click(u"チャート"_s);
+  EXPECT_EQ(form->chartRequests(), 1u);
+  ASSERT_EQ(form->controls().size(), before.size());
+  for (size_t i = 0; i < before.size(); ++i)
+    EXPECT_TRUE(before[i].text == form->controls()[i].text &&
+                before[i].visible == form->controls()[i].visible);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ui/qt/cell_label.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -35,6 +36,12 @@ void CellLabel::setAlignment(Qt::Alignment alignment) {
   update();
 }
 
+void CellLabel::setCornerMark(bool mark) {
+  if (mark == cornerMark_) return;
+  cornerMark_ = mark;
+  update();
+}
+
 // Text starts at the top of the cell, as in a classic label; too long a text is clipped.
 int CellLabel::textFlags() const {
   return int(alignment_ | Qt::AlignTop | Qt::TextSingleLine);
@@ -43,10 +50,50 @@ int CellLabel::textFlags() const {
 void CellLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   if (opaque_) painter.fillRect(rect(), back_);
-  if (text_.isEmpty()) return;
-  painter.setFont(font());
-  painter.setPen(isEnabled() ? fore_ : palette().color(QPalette::Disabled, QPalette::WindowText));
-  painter.drawText(rect(), textFlags(), text_);
+  if (!text_.isEmpty()) {
+    painter.setFont(font());
+    painter.setPen(isEnabled() ? fore_ : palette().color(QPalette::Disabled, QPalette::WindowText));
+    painter.drawText(rect(), textFlags(), text_);
+  }
+  if (cornerMark_) {
+    // Like a spreadsheet's comment mark: a small red triangle in the top right corner.
+    const qreal side = qMax<qreal>(5, height() / 3.0);
+    const QPointF corner(width(), 0);
+    const QPointF triangle[3] = {corner, corner - QPointF(side, 0), corner + QPointF(0, side)};
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xD0, 0x20, 0x20));
+    painter.drawPolygon(triangle, 3);
+  }
+  if (hasFocus()) {
+    // A cell that takes the focus by tab shows it with a dotted frame, like a button.
+    painter.setPen(QPen(fore_, 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
+  }
+}
+
+void CellLabel::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_Escape:
+      event->accept();
+      Q_EMIT activated(event->key());
+      return;
+    default:
+      QWidget::keyPressEvent(event);
+  }
+}
+
+void CellLabel::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void CellLabel::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 void CellLabel::mousePressEvent(QMouseEvent* event) {

@@ -1,14 +1,28 @@
 #include "ui/qt/main_window.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
+#include <QUrl>
 #include <algorithm>
 #include <exception>
 
+#include "ui/chart_input.h"
 #include "ui/qt/cell_label.h"
+#include "ui/qt/chart_window.h"
 #include "ui/qt/colors.h"
 #include "ui/qt/fonts.h"
+#include "ui/qt/import_export.h"
 #include "ui/qt/line_widget.h"
+#include "ui/qt/note_dialog.h"
 #include "ui/qt/text_box.h"
 #include "ui/qt/twips.h"
 
@@ -17,14 +31,35 @@ namespace rdx508 {
 namespace {
 
 const QString kTitle = QStringLiteral("市況ノート");
-constexpr quint32 kWindowBack = 0x00FFFFFF;
 
-// The input boxes of the entry panels: Enter confirms the panel, Escape cancels it.
-bool IsPanelInput(const QString& array) {
-  static const QStringList names = {QStringLiteral("日付修正入力"), QStringLiteral("TOPIX修正入力"),
-                                    QStringLiteral("日経修正入力"), QStringLiteral("上昇数修正入力"),
-                                    QStringLiteral("下落数修正入力")};
-  return names.contains(array);
+Qt::InputMethodHints InputHints(InputKind kind) {
+  switch (kind) {
+    case InputKind::Number:
+      return Qt::ImhPreferNumbers | Qt::ImhPreferLatin | Qt::ImhNoPredictiveText;
+    case InputKind::Date:
+      return Qt::ImhDate | Qt::ImhPreferNumbers | Qt::ImhPreferLatin | Qt::ImhNoPredictiveText;
+    case InputKind::Text:
+      break;
+  }
+  return Qt::ImhNone;
+}
+
+RDX_F508::Key ModelKey(int key) {
+  switch (key) {
+    case Qt::Key_Escape:
+      return RDX_F508::Key::Escape;
+    case Qt::Key_Space:
+      return RDX_F508::Key::Space;
+    default:
+      return RDX_F508::Key::Enter;
+  }
+}
+
+QList<QKeySequence> KeySequences(const QStringList& shortcuts) {
+  QList<QKeySequence> keys;
+  for (const QString& s : shortcuts)
+    keys.push_back(QKeySequence::fromString(s, QKeySequence::PortableText));
+  return keys;
 }
 
 Qt::Alignment Horizontal(TextAlign align) {
@@ -50,9 +85,10 @@ MainWindow::MainWindow(RDX_F508& model, Host& host, QWidget* parent)
   setWindowTitle(kTitle);
   setFixedSize(TwipsToPixels(RDX_F508::kClientWidth), TwipsToPixels(RDX_F508::kClientHeight));
   QPalette windowPalette = palette();
-  windowPalette.setColor(QPalette::Window, ModelColor(kWindowBack, windowPalette));
+  windowPalette.setColor(QPalette::Window, ModelColor(RDX_F508::kWindowBack, windowPalette));
   setPalette(windowPalette);
   setAutoFillBackground(true);
+  setAcceptDrops(true);  // a CSV file dropped on the window is imported
 
   const std::vector<Control>& controls = model_.controls();
   items_.reserve(controls.size());
@@ -69,7 +105,113 @@ MainWindow::MainWindow(RDX_F508& model, Host& host, QWidget* parent)
   restack(all);
   chainTabOrder();
   followFocus();
+  addShortcuts();
+  setWindowTitle(model_.Title());
 }
+
+void MainWindow::addShortcuts() {
+  for (const RDX_F508::MenuEntry& entry : model_.ContextMenu()) {
+    auto* action = new QAction(entry.caption, this);
+    action->setShortcuts(KeySequences(entry.shortcuts));
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [this, command = entry.command] { runCommand(command); });
+    addAction(action);
+  }
+}
+
+void MainWindow::runCommand(const QString& command, int row) {
+  RDX_F508::ViewRequest request = RDX_F508::ViewRequest::None;
+  forward([&] { request = model_.Command(command, row); });
+  switch (request) {
+    case RDX_F508::ViewRequest::EditNote:
+      editNote(model_.NoteDate(row));
+      break;
+    case RDX_F508::ViewRequest::Import: {
+      const QString file = QFileDialog::getOpenFileName(
+          this, QStringLiteral("取込"), QString(),
+          QStringLiteral("CSV・テキスト (*.csv *.txt *.tsv);;すべてのファイル (*)"));
+      if (!file.isEmpty()) importFile(file);
+      break;
+    }
+    case RDX_F508::ViewRequest::Export:
+      RunExport(this, model_, host_);
+      break;
+    default:
+      break;
+  }
+}
+
+void MainWindow::importFile(const QString& file) {
+  forward([&] { model_.LoadArchiveOnce(); });
+  RunImport(this, model_, host_, file);
+  mirror();
+}
+
+namespace {
+
+// The one local file dropped on the window, or "".
+QString DroppedFile(const QMimeData* data) {
+  if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
+  const QUrl url = data->urls().front();
+  return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedFile(event->mimeData()).isEmpty() && !model_.PanelOpen()) event->acceptProposedAction();
+}
+
+// A CSV file dropped on the window is imported, through its preview.
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QString file = DroppedFile(event->mimeData());
+  if (file.isEmpty() || model_.PanelOpen()) return;
+  event->acceptProposedAction();
+  importFile(file);
+}
+
+void MainWindow::editNote(const QString& date) {
+  NoteDialog dialog(date, model_.Note(date), this);
+  if (dialog.exec() == QDialog::Accepted) forward([&] { model_.SetNote(date, dialog.note()); });
+}
+
+// Enter on a focused button goes to the model, which decides what it means there.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      for (const Item& item : items_) {
+        if (item.widget != watched) continue;
+        bool used = false;
+        forward([&] { used = model_.keyPress(item.shown.array, item.shown.index, RDX_F508::Key::Enter); });
+        if (used) return true;
+        break;
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+  // The day row under the pointer, for the commands that act on a day.
+  int row = -1;
+  if (QWidget* child = childAt(event->pos())) {
+    for (const Item& item : items_)
+      if (item.widget == child) row = model_.GridRowOf(item.shown.array, item.shown.index);
+  }
+  QMenu menu(this);
+  for (const RDX_F508::MenuEntry& entry : model_.ContextMenu(row)) {
+    if (entry.separatorBefore) menu.addSeparator();
+    QAction* action = menu.addAction(entry.caption);
+    if (!entry.shortcuts.isEmpty()) action->setShortcut(KeySequences(entry.shortcuts).front());
+    action->setEnabled(entry.enabled);
+    connect(action, &QAction::triggered, this,
+            [this, command = entry.command, row] { runCommand(command, row); });
+  }
+  menu.exec(event->globalPos());
+}
+
+MainWindow::~MainWindow() = default;
 
 QWidget* MainWindow::createWidget(const Control& control) {
   const QString array = control.array;
@@ -79,29 +221,33 @@ QWidget* MainWindow::createWidget(const Control& control) {
       auto* label = new CellLabel(this);
       connect(label, &CellLabel::clicked, this,
               [this, array, index] { forward([&] { model_.click(array, index); }); });
+      connect(label, &CellLabel::activated, this, [this, array, index](int key) {
+        forward([&] { model_.keyPress(array, index, ModelKey(key)); });
+      });
       return label;
     }
     case ControlKind::TextBox: {
       auto* box = new TextBox(this);
-      // Every box takes digits, signs and dates: typing goes past the input method, so
-      // that no full-width digit ends up read as no number.
-      box->setAttribute(Qt::WA_InputMethodEnabled, false);
-      box->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhPreferLatin);
+      // Number and date boxes ask the input method for direct input, so that a Japanese
+      // input method switches itself off there; the user can still switch it on, and
+      // full-width digits read as numbers all the same.
+      box->setInputMethodHints(InputHints(control.input));
       // textEdited fires for the user's typing only, so mirroring a text back never loops.
       connect(box, &QLineEdit::textEdited, this, [this, array, index](const QString& text) {
         forward([&] { model_.setText(array, index, text); });
       });
-      if (IsPanelInput(array)) {
-        connect(box, &TextBox::enterPressed, this,
-                [this] { forward([&] { model_.click(QStringLiteral("する")); }); });
-        connect(box, &TextBox::escapePressed, this,
-                [this] { forward([&] { model_.click(QStringLiteral("しない")); }); });
-      }
+      connect(box, &TextBox::enterPressed, this, [this, array, index] {
+        forward([&] { model_.keyPress(array, index, RDX_F508::Key::Enter); });
+      });
+      connect(box, &TextBox::escapePressed, this, [this, array, index] {
+        forward([&] { model_.keyPress(array, index, RDX_F508::Key::Escape); });
+      });
       return box;
     }
     case ControlKind::Button: {
       auto* button = new QPushButton(this);
       button->setAutoDefault(false);
+      button->installEventFilter(this);
       connect(button, &QPushButton::clicked, this,
               [this, array, index] { forward([&] { model_.click(array, index); }); });
       return button;
@@ -149,6 +295,7 @@ void MainWindow::applyLabel(Item& item, const Control& c, bool initial) {
   if (initial || c.opaque != shown.opaque) label->setOpaque(c.opaque);
   if (initial || c.align != shown.align) label->setAlignment(Horizontal(c.align));
   if (initial || c.font != shown.font) label->setFont(LayoutFont(c.font));
+  if (initial || c.cornerMark != shown.cornerMark) label->setCornerMark(c.cornerMark);
 }
 
 void MainWindow::applyTextBox(Item& item, const Control& c, bool initial) {
@@ -197,6 +344,29 @@ void MainWindow::mirror() {
   if (!raised.empty()) restack(raised);
   if (tabChanged) chainTabOrder();
   followFocus();
+  const QString title = model_.Title();
+  if (windowTitle() != title) setWindowTitle(title);
+  followChart();
+}
+
+void MainWindow::followChart() {
+  if (model_.chartRequests() != chartRequests_) {
+    chartRequests_ = model_.chartRequests();
+    openChart();
+  } else if (chart_ && chart_->isVisible()) {
+    chart_->sync(ChartInputOf(model_));
+  }
+}
+
+void MainWindow::openChart() {
+  if (!chart_) {
+    chart_ = std::make_unique<ChartWindow>(model_.clb(), host_, chartSettingsFile_);
+    // A day chosen in the chart becomes the grid's top row, as far as the grid scrolls.
+    connect(chart_.get(), &ChartWindow::dayChosen, this,
+            [this](int32_t position) { forward([&] { model_.ScrollToPosition(position); }); });
+  }
+  chart_->sync(ChartInputOf(model_));
+  chart_->open();
 }
 
 // Widgets later in Qt's sibling list are drawn above earlier ones; the stacking order
@@ -233,6 +403,9 @@ void MainWindow::chainTabOrder() {
     if (c.kind == ControlKind::TextBox || c.kind == ControlKind::Button) {
       items_[i].widget->setFocusPolicy(c.tabIndex >= 0 ? Qt::StrongFocus : Qt::ClickFocus);
       if (c.tabIndex >= 0) order.push_back(i);
+    } else if (c.kind == ControlKind::Label && c.tabIndex >= 0) {
+      items_[i].widget->setFocusPolicy(Qt::TabFocus);  // a click stays a click
+      order.push_back(i);
     }
   }
   std::stable_sort(order.begin(), order.end(), [this](size_t a, size_t b) {
@@ -275,6 +448,7 @@ void MainWindow::forward(const std::function<void()>& event) {
 
 void MainWindow::programEnded() {
   ended_ = true;
+  if (chart_) chart_->close();
   hide();
 }
 
@@ -288,6 +462,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   if (ended_ || model_.HasEnded()) {
     ended_ = true;
+    if (chart_) chart_->close();
     event->accept();
   } else {
     event->ignore();

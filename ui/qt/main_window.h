@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "toolkit/host.h"
@@ -13,22 +14,44 @@
 
 namespace rdx508 {
 
+class ChartWindow;
+
 class MainWindow : public QWidget {
   Q_OBJECT
  public:
   MainWindow(RDX_F508& model, Host& host, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // Brings every widget up to the model's controls and follows a focus move.
   void mirror();
   // The widget of a control; nullptr when the model has no such control.
   QWidget* widgetFor(const QString& array, int index = -1) const;
+  // The chart window once it has been opened; nullptr before.
+  ChartWindow* chartWindow() const { return chart_.get(); }
+  // Where the chart window keeps its size and position (tests choose their own file).
+  void setChartSettingsFile(const QString& file) { chartSettingsFile_ = file; }
 
  public Q_SLOTS:
   // The program is ending: hide the window; a later close asks nothing.
   void programEnded();
+  // Opens the chart window (or brings it to the front) on the current data.
+  void openChart();
+  // Runs a command of the right-click menu (also reached by its shortcut) for grid row
+  // `row` (-1: not opened on a day row).
+  void runCommand(const QString& command, int row = -1);
+  // Opens the note editor of a day.
+  void editNote(const QString& date);
+  // Imports a CSV file through its preview.
+  void importFile(const QString& file);
+  // Runs work of the model that the first frame did not need, then mirrors.
+  void runDeferred(const std::function<void()>& work) { forward(work); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   struct Item {
@@ -44,6 +67,10 @@ class MainWindow : public QWidget {
   void restack(const std::vector<size_t>& changed);
   void chainTabOrder();
   void followFocus();
+  // Opens the chart when the model asked for it; brings an open chart up to the data.
+  void followChart();
+  // One window-wide action per menu command, so that its shortcuts work anywhere.
+  void addShortcuts();
   // Runs one event of the model and mirrors the result; a failure becomes a message.
   void forward(const std::function<void()>& event);
 
@@ -51,6 +78,9 @@ class MainWindow : public QWidget {
   Host& host_;
   std::vector<Item> items_;
   quint64 focusSerial_ = 0;
+  quint64 chartRequests_ = 0;
+  std::unique_ptr<ChartWindow> chart_;
+  QString chartSettingsFile_;
   bool ended_ = false;
   bool closing_ = false;
 };

@@ -2,11 +2,17 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QTimer>
 #include <exception>
 
+#include "app/data_lock.h"
+#include "app/holiday_setup.h"
 #include "app/startup.h"
+#include "calendar/two_digit_year.h"
 #include "toolkit/clb_c1.h"
 #include "ui/rdx_f508.h"
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace rdx508 {
 
@@ -33,6 +39,8 @@ void QuitAfterFirstPaint(QWidget& window) {
 }
 
 int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown) {
+  // Two-digit years are read around this year for the whole run.
+  SetReferenceYear(host.now().date().year());
   CLB_C1 clb(host);
   StartupTables tables;
   const QString message = ReadStartupFiles(clb, tables);
@@ -40,6 +48,15 @@ int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown) {
     host.startupNotice(message);  // closing the notice ends the program
     return 0;
   }
+  // One program per data folder: a second one ends before it can change a file.
+  DataLock lock(LockedDayFile(tables.INI, host.programFolder()));
+  if (!lock.tryLock() && lock.heldElsewhere()) {
+    host.startupNotice(u"すでに起動しています。"_s);
+    return 0;
+  }
+  // A holiday list with problems is reported once and used as far as it reads.
+  const QString listProblem = LoadHolidayList(clb, tables.INI);
+  if (!listProblem.isEmpty()) host.errorBox(QStringLiteral("市況ノート"), listProblem);
 
   RDX_F508 model(clb, host, tables);
   MainWindow window(model, host);
@@ -55,6 +72,8 @@ int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown) {
   if (host.hasEnded()) return 0;  // the load itself ended the program
   if (qEnvironmentVariable("RDX508_QUIT_AFTER_FIRST_FRAME") == u"1") QuitAfterFirstPaint(window);
   window.show();
+  // What the first frame does not need comes after it.
+  QTimer::singleShot(0, &window, [&] { window.runDeferred([&] { model.LoadArchiveOnce(); }); });
   if (shown) shown(window);
   return QApplication::exec();
 }

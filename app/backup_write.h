@@ -1,0 +1,29 @@
+#pragma once
+// Replacing a data file while keeping the last five versions of it as backups.
+
+#include <QString>
+#include <functional>
+
+#include "toolkit/clb_c1.h"
+
+namespace rdx508 {
+
+inline constexpr int kBackupCount = 5;
+
+// The name of backup `n` (1 = the newest) of the file at `path`: "<path>.bak<n>".
+QString BackupPath(const QString& path, int n);
+
+// Replaces the file at `path` with `text` (code page 932, as L_Write writes it). A file
+// that exists already is kept as <path>.bak1 and its older backups move up to .bak5; the
+// one beyond five is removed. The new text is complete on disk before anything is renamed,
+// and the file is replaced in one rename, so the file and every backup stay readable
+// whenever the process stops. Returns whether the file now holds the text. On failure the
+// file and its backups are as they were, and the error box of L_Write has been shown.
+bool WriteWithBackups(CLB_C1& clb, const QString& path, const QString& text);
+
+// For tests: `hook` is asked before every step that changes the folder (writing the new
+// text, making the backup, each rename, the removal of the oldest backup); when it returns
+// false that step fails as though the system had refused it. An empty hook removes it.
+void SetFolderStepHookForTests(std::function<bool()> hook);
+
+}  // namespace rdx508

@@ -1,0 +1,52 @@
+#pragma once
+// Reading a spreadsheet's CSV file of days: its columns found by name, every data line
+// turned into a day in the program's short date form or rejected with its reason.
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <vector>
+
+#include "app/day_series.h"
+
+namespace rdx508 {
+
+struct ImportedDay {
+  int32_t line = 0;  // where the day stands in the file
+  DayRec day;        // Date in the short form "yy/mm/dd"
+};
+
+struct RejectedLine {
+  int32_t line = 0;
+  QString why;
+};
+
+struct CsvImport {
+  QString file;     // the file's name as messages show it
+  QString failure;  // why nothing could be read; empty when the lines were read
+  QString encoding;
+  QChar delimiter;
+  QStringList columns;                 // the recognised columns, in the program's order
+  std::vector<ImportedDay> days;       // in file order, one per date
+  int32_t repeated = 0;                // lines repeating an earlier line's day exactly
+  std::vector<RejectedLine> rejected;  // the first kListedRejections, in file order
+  int32_t rejectedCount = 0;
+
+  static constexpr size_t kListedRejections = 1000;
+  static constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+
+  // "file: why" or "file: N行目: why", the form of every message about the file.
+  QString Message(const QString& why, int32_t line = 0) const;
+};
+
+// Reads the file at `path`: refuses a missing, unreadable, empty, binary or overlarge file
+// (failure), otherwise parses it. Messages name the file `name`, by default the path.
+CsvImport ReadCsvImport(const QString& path, const QString& name = {});
+
+// Parses a CSV file's bytes; `file` names it in messages. The first non-blank line is the
+// header. It must name a date column and at least one value column; other columns are
+// ignored. Blank lines are skipped; an empty value is 0.
+CsvImport ParseCsvImport(QByteArrayView bytes, const QString& file);
+
+}  // namespace rdx508

@@ -1,0 +1,188 @@
+#include "ui/qt/chart_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QImageWriter>
+#include <QLabel>
+#include <QScreen>
+#include <QSettings>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include "ui/qt/fonts.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace rdx508 {
+
+namespace {
+
+const QString kGeometryKey = u"chart/geometry"_s;
+const QString kFolderKey = u"chart/imageFolder"_s;
+
+struct RangeButton {
+  ChartRange range;
+  const char16_t* caption;
+  Qt::Key key;
+  const char16_t* tip;
+};
+constexpr std::array<RangeButton, 4> kRangeButtons = {{
+    {ChartRange::ThreeMonths, u"3か月", Qt::Key_3, u"直近3か月を表示 (3)"},
+    {ChartRange::SixMonths, u"6か月", Qt::Key_6, u"直近6か月を表示 (6)"},
+    {ChartRange::OneYear, u"1年", Qt::Key_1, u"直近1年を表示 (1)"},
+    {ChartRange::All, u"全期間", Qt::Key_A, u"すべての日を表示 (A)"},
+}};
+
+}  // namespace
+
+ChartWindow::ChartWindow(CLB_C1& clb, Host& host, const QString& settingsFile, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      model_(clb),
+      host_(host),
+      settingsFile_(settingsFile.isEmpty() ? defaultSettingsFile() : settingsFile) {
+  setWindowTitle(u"市況ノート — チャート"_s);
+  // The chart never keeps the program running once the main window has closed.
+  setAttribute(Qt::WA_QuitOnClose, false);
+  setFont(LayoutFont(FontKey::Default));
+
+  chart_ = new ChartWidget(model_, this);
+  auto* bar = new QHBoxLayout;
+  bar->setContentsMargins(8, 6, 8, 0);
+  bar->setSpacing(4);
+  for (const RangeButton& b : kRangeButtons) {
+    auto* button = new QPushButton(QString::fromUtf16(b.caption), this);
+    button->setCheckable(true);
+    button->setAutoDefault(false);
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setToolTip(QString::fromUtf16(b.tip));
+    connect(button, &QPushButton::clicked, this, [this, r = b.range] { showRange(r); });
+    auto* key = new QShortcut(QKeySequence(b.key), this);
+    connect(key, &QShortcut::activated, this, [this, r = b.range] { showRange(r); });
+    ranges_[size_t(b.range)] = button;
+    bar->addWidget(button);
+  }
+  bar->addSpacing(12);
+  auto* hint =
+      new QLabel(u"ホイール：拡大・縮小　ドラッグ：移動　←→：1日ずつ　クリック：表をその日へ"_s, this);
+  hint->setForegroundRole(QPalette::PlaceholderText);
+  hint->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // gives way in a narrow window
+  bar->addWidget(hint, 1);
+  save_ = new QPushButton(u"画像保存"_s, this);
+  save_->setAutoDefault(false);
+  save_->setFocusPolicy(Qt::TabFocus);
+  save_->setToolTip(u"チャートを PNG 画像に保存します（Ctrl+C でコピー）"_s);
+  connect(save_, &QPushButton::clicked, this, &ChartWindow::chooseImageFile);
+  bar->addWidget(save_);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(6);
+  layout->addLayout(bar);
+  layout->addWidget(chart_, 1);
+
+  connect(chart_, &ChartWidget::viewChanged, this, &ChartWindow::markRange);
+  connect(chart_, &ChartWidget::dayChosen, this,
+          [this](int day) { Q_EMIT dayChosen(model_.gridPosition(day)); });
+  auto* copy = new QShortcut(QKeySequence::Copy, this);
+  connect(copy, &QShortcut::activated, this, &ChartWindow::copyImage);
+  auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(close, &QShortcut::activated, this, &QWidget::close);
+
+  setFocusProxy(chart_);
+  resize(1100, 720);
+}
+
+ChartWindow::~ChartWindow() {
+  if (isVisible()) keepGeometry();
+}
+
+QString ChartWindow::defaultSettingsFile() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/RDX508/chart.ini"_s;
+}
+
+void ChartWindow::sync(const ChartInput& input) {
+  if (model_.sync(input)) {
+    chart_->refresh();
+    markRange();
+  }
+}
+
+void ChartWindow::open() {
+  if (!placed_) {
+    placed_ = true;
+    const QByteArray geometry =
+        QSettings(settingsFile_, QSettings::IniFormat).value(kGeometryKey).toByteArray();
+    if (geometry.isEmpty() || !restoreGeometry(geometry)) {
+      // Fits the screen the first time.
+      if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize room = screen->availableGeometry().size() * 0.9;
+        resize(size().boundedTo(room));
+      }
+    }
+  }
+  if (!isVisible()) showRange(ChartRange::SixMonths);
+  show();
+  raise();
+  activateWindow();
+  chart_->setFocus(Qt::OtherFocusReason);
+}
+
+void ChartWindow::showRange(ChartRange range) {
+  model_.showRange(range);
+  chart_->refresh();
+  markRange();
+}
+
+void ChartWindow::markRange() {
+  const std::optional<ChartRange> shown = model_.shownRange();
+  for (size_t k = 0; k < ranges_.size(); ++k)
+    ranges_[k]->setChecked(shown && size_t(*shown) == k);
+}
+
+bool ChartWindow::saveImage(const QString& path) {
+  QImageWriter writer(path, "png");
+  if (writer.write(chart_->picture())) return true;
+  host_.errorBox(u"市況ノート"_s,
+                 u"画像を保存できませんでした。\n"_s + path + u"\n"_s + writer.errorString());
+  return false;
+}
+
+void ChartWindow::copyImage() {
+  QGuiApplication::clipboard()->setImage(chart_->picture());
+}
+
+void ChartWindow::chooseImageFile() {
+  QSettings settings(settingsFile_, QSettings::IniFormat);
+  QString folder = settings.value(kFolderKey).toString();
+  if (folder.isEmpty() || !QDir(folder).exists())
+    folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+  QString name = u"チャート"_s;
+  if (model_.dayCount() > 0) {
+    const QString newest = model_.days().back().day.Date;
+    name += u'_' + QString(newest).remove(u'/');
+  }
+  const QString path = QFileDialog::getSaveFileName(
+      this, u"画像保存"_s, QDir(folder).filePath(name + u".png"_s), u"PNG 画像 (*.png)"_s);
+  if (path.isEmpty()) return;
+  const QString file = QFileInfo(path).suffix().isEmpty() ? path + u".png"_s : path;
+  if (saveImage(file)) settings.setValue(kFolderKey, QFileInfo(file).absolutePath());
+}
+
+void ChartWindow::keepGeometry() {
+  QSettings settings(settingsFile_, QSettings::IniFormat);
+  settings.setValue(kGeometryKey, saveGeometry());
+}
+
+void ChartWindow::closeEvent(QCloseEvent* event) {
+  keepGeometry();
+  QWidget::closeEvent(event);
+}
+
+}  // namespace rdx508

@@ -9,6 +9,8 @@
 #include "toolkit/decimal_text.h"
 #include "toolkit/numeric.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 namespace {

@@ -14,6 +14,8 @@
 #include "calendar/date_text.h"
 #include "toolkit/text_file.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 namespace {

@@ -13,6 +13,8 @@
 #include "ui/rdx_f508.h"
 #include "ui/weekday_text.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 namespace {

@@ -6,6 +6,8 @@
 #include "app/notes_file.h"
 #include "ui/rdx_f508.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 void RDX_F508::LoadArchiveOnce() {

@@ -6,6 +6,8 @@
 #include "support/reference_year.h"
 #include "tests/app/app_fixture.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 namespace {
 

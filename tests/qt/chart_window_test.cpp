@@ -17,6 +17,8 @@
 #include "ui/qt/chart_window.h"
 #include "ui/qt/colors.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508::testing {
 namespace {
 

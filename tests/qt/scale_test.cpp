@@ -16,6 +16,8 @@
 #include "open_window.h"
 #include "ui/qt/cell_label.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508::testing {
 namespace {
 

@@ -10,6 +10,8 @@
 #include "ui/qt/cell_label.h"
 #include "ui/qt/colors.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508::testing {
 namespace {
 

@@ -17,6 +17,8 @@
 #include <unistd.h>
 #endif
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-// Replacing a data file while keeping the last five versions of it as backups.
+// Internal to app/. Replacing a data file while keeping the last five versions of it as backups.
 
 #include <QString>
 #include <functional>

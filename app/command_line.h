@@ -1,5 +1,5 @@
 #pragma once
-// The program's command line: importing a CSV file into the day file and exporting every
+// Internal to app/. The program's command line: importing a CSV file into the day file and exporting every
 // day, without a window, on the settings of the program's folder.
 
 #include <QStringList>

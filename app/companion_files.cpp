@@ -4,6 +4,8 @@
 
 #include "app/startup.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 namespace {

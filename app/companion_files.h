@@ -1,5 +1,5 @@
 #pragma once
-// The files kept beside the day file: the archive of the days beyond the grid's 998, and
+// Internal to app/. The files kept beside the day file: the archive of the days beyond the grid's 998, and
 // the notes of the days. Their paths come from optional settings rows 6 and 7.
 
 #include <QString>

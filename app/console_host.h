@@ -1,5 +1,5 @@
 #pragma once
-// The Host of a command-line run: the local clock, the program's folder, and every box
+// Internal to app/. The Host of a command-line run: the local clock, the program's folder, and every box
 // written as a line to the error stream instead of shown.
 
 #include <QTextStream>

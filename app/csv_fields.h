@@ -1,5 +1,5 @@
 #pragma once
-// Dates and numbers in a spreadsheet's CSV fields, and the date texts the program keeps.
+// Internal to app/. Dates and numbers in a spreadsheet's CSV fields, and the date texts the program keeps.
 // Field texts are read width-insensitively (full-width digits and signs count as ASCII).
 
 #include <QDate>

@@ -1,5 +1,5 @@
 #pragma once
-// CSV files as text: the encoding a spreadsheet wrote them in, and their records
+// Internal to app/. CSV files as text: the encoding a spreadsheet wrote them in, and their records
 // (RFC 4180 quoting, with the line each record starts on).
 
 #include <QByteArrayView>

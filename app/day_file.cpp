@@ -9,6 +9,8 @@
 #include "toolkit/decimal_text.h"
 #include "toolkit/numeric.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 namespace {
@@ -97,7 +99,7 @@ QString DayFileLine(qsizetype position, const DayRec& day) {
          FileDecimal(day.Nikkei) + kCrLf;
 }
 
-QString DayFileText(CLB_C1& /*clb*/, const DaySeries& series, const QDateTime& now) {
+QString DayFileText(const DaySeries& series, const QDateTime& now) {
   QString text = DayFileHead(now);
   for (size_t p = 0; p < series.Days.size(); ++p) {
     const DayRec& day = series.Days[p];

@@ -18,7 +18,7 @@ void LoadDays(CLB_C1& clb, const Table3& DayTbl, DaySeries& series);
 
 // The complete day-file text for a save at `now` (header, comment, one "01,ppp,..." line
 // per non-empty position 0..998, CR LF).
-QString DayFileText(CLB_C1& clb, const DaySeries& series, const QDateTime& now);
+QString DayFileText(const DaySeries& series, const QDateTime& now);
 
 // The first two lines of the day file, CR LF included: the header with the save time and
 // the comment line.

@@ -5,6 +5,7 @@
 #include <numeric>
 #include <optional>
 
+#include "app/window_sums.h"
 #include "calendar/date_text.h"
 
 namespace rdx508 {
@@ -40,24 +41,16 @@ std::vector<HistoryDay> DayHistory(const DaySeries& series) {
     sorted.push_back(std::move(days[i]));
   days = std::move(sorted);
 
-  // The same sums, added in the same order (the day itself, then the older ones), as the
-  // grid's, so that a full window gives the grid's value to the last bit.
-  for (size_t i = 0; i < days.size(); ++i) {
-    WinSum sum;
-    for (size_t k = 0; k < 25 && k <= i; ++k) {
-      const DayRec& d = days[i - k].day;
-      if (k < 5) {
-        sum.Tp5 += d.Topix;
-        sum.Nk5 += d.Nikkei;
-        sum.Up5 += d.Up;
-        sum.Dn5 += d.Down;
-      }
-      sum.Tp25 += d.Topix;
-      sum.Nk25 += d.Nikkei;
-      sum.Up25 += d.Up;
-      sum.Dn25 += d.Down;
-    }
-    DayInd ind = IndicatorsOf(days[i].day, sum);
+  // The grid's sums, added in the same order (the day itself, then the older ones), so
+  // that a full window gives the grid's value to the last bit.
+  const size_t n = days.size();
+  DayColumns columns;
+  columns.fill(n, [&days, n](size_t i) -> const DayRec& { return days[n - 1 - i].day; });
+  std::vector<WinSum> sums(n);
+  std::vector<DayInd> inds(n);
+  ComputeWindows(columns, sums, inds);
+  for (size_t i = 0; i < n; ++i) {
+    DayInd ind = inds[n - 1 - i];
     if (i < 4) ind.Tp5Avg = ind.Nk5Avg = ind.UpRatio5 = kAbsent;
     if (i < 24) ind.Tp25Avg = ind.Nk25Avg = ind.AdRatio = kAbsent;
     days[i].ind = ind;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/window_sums.h"
 #include "calendar/date_text.h"
 
 namespace rdx508 {
@@ -20,29 +21,15 @@ double Ratio(double part, double whole) {
 }  // namespace
 
 void DaySeries::ComputeIndicators() {
-  const int32_t count = UsedDays(DayCnt);
-  Sums.assign(static_cast<size_t>(count) + 1, WinSum{});
-  // Each day adds itself into the windows of the day and of the newer days after it.
-  for (int32_t a = 1; a <= count; ++a) {
-    const DayRec& day = Days[static_cast<size_t>(a)];
-    for (int32_t i = a; i >= 1 && i > a - 25; --i) {
-      WinSum& sum = Sums[static_cast<size_t>(i)];
-      if (i > a - 5) {
-        sum.Tp5 += day.Topix;
-        sum.Nk5 += day.Nikkei;
-        sum.Up5 += day.Up;
-        sum.Dn5 += day.Down;
-      }
-      sum.Tp25 += day.Topix;
-      sum.Nk25 += day.Nikkei;
-      sum.Up25 += day.Up;
-      sum.Dn25 += day.Down;
-    }
-  }
-
-  Inds.assign(static_cast<size_t>(count) + 1, DayInd{});
-  for (int32_t i = 1; i <= count; ++i)
-    Inds[static_cast<size_t>(i)] = IndicatorsOf(Days[static_cast<size_t>(i)], Sums[static_cast<size_t>(i)]);
+  const size_t count = static_cast<size_t>(UsedDays(DayCnt));
+  thread_local DayColumns columns;  // kept, so that a recomputation allocates nothing
+  columns.fill(count, [this](size_t i) -> const DayRec& { return Days[i + 1]; });
+  // Position 0 holds no day; every other position is written below.
+  Sums.resize(count + 1);
+  Inds.resize(count + 1);
+  Sums[0] = WinSum{};
+  Inds[0] = DayInd{};
+  ComputeWindows(columns, std::span(Sums).subspan(1), std::span(Inds).subspan(1));
 }
 
 DayInd IndicatorsOf(const DayRec& day, const WinSum& sum) {

@@ -1,5 +1,5 @@
 #pragma once
-// Reading a data file of the program's line form one line at a time, for the files that
+// Internal to app/. Reading a data file of the program's line form one line at a time, for the files that
 // have no size limit (the archive, the notes): memory stays bounded whatever the size.
 
 #include <QFile>

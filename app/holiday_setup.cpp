@@ -8,6 +8,8 @@
 #include "calendar/holiday_list_file.h"
 #include "toolkit/text_file.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 namespace {

@@ -10,6 +10,8 @@
 #include "toolkit/numeric.h"
 #include "toolkit/text_file.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 namespace {

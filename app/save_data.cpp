@@ -14,6 +14,8 @@
 #include "calendar/date_text.h"
 #include "toolkit/text_file.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 namespace {
@@ -63,7 +65,7 @@ bool SaveDaysWithArchive(CLB_C1& clb, const QString& dayPath, const QString& arc
   if (read.unreadable) {
     // What the file holds is unknown: it is left alone, and so is the day file unless no
     // day has to go to the archive.
-    if (series.Archive.isEmpty()) return WriteWithBackups(clb, dayPath, DayFileText(clb, series, now));
+    if (series.Archive.isEmpty()) return WriteWithBackups(clb, dayPath, DayFileText(series, now));
     host.errorBox(u"市況ノート"_s, read.text + u"日付ファイルと保管ファイルは保存されませんでした。"_s);
     return false;
   }
@@ -85,7 +87,7 @@ bool SaveDaysWithArchive(CLB_C1& clb, const QString& dayPath, const QString& arc
       return false;
     }
   }
-  if (!WriteWithBackups(clb, dayPath, DayFileText(clb, series, now))) return false;
+  if (!WriteWithBackups(clb, dayPath, DayFileText(series, now))) return false;
   return !movedOut || writeArchive(archive);
 }
 
@@ -97,7 +99,7 @@ bool SaveDays(CLB_C1& clb, const Table3& INI, const DaySeries& series) {
   const QString archivePath = ArchiveFilePath(INI, host.programFolder());
   const QFileInfo archive(PlatformPath(archivePath));
   if (archivePath.isEmpty() || (series.Archive.isEmpty() && (!archive.exists() || archive.isDir())))
-    return WriteWithBackups(clb, dayPath, DayFileText(clb, series, host.now()));
+    return WriteWithBackups(clb, dayPath, DayFileText(series, host.now()));
   return SaveDaysWithArchive(clb, dayPath, archivePath, series);
 }
 

@@ -2,6 +2,8 @@
 
 #include "app/table_entry.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-// Reading entries of a table filled from a file, where a short or odd file may leave out
+// Internal to app/. Reading entries of a table filled from a file, where a short or odd file may leave out
 // entries the program asks for.
 
 #include <cstdint>

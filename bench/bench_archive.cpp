@@ -118,7 +118,7 @@ void BM_Floor_LWrite998(benchmark::State& state) {
   const QString days = folder.dir.path() + QStringLiteral("/PLAIN_DAYS.TXT");
   const QString colours = folder.dir.path() + QStringLiteral("/PLAIN_COLOR.TXT");
   for (auto _ : state) {
-    folder.clb.L_Write(days, DayFileText(folder.clb, folder.series, folder.host.now()));
+    folder.clb.L_Write(days, DayFileText(folder.series, folder.host.now()));
     benchmark::DoNotOptimize(folder.clb.L_Write(colours, ColorFileText(folder.range, folder.host.now())));
   }
 }

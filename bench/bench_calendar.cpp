@@ -14,6 +14,8 @@
 #include "calendar/holiday_list_file.h"
 #include "toolkit/clb_c1.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 using namespace rdx508;
 
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-// Small rules shared by the date operations of CLB_C1: the divisible-by-4 leap rule of
+// Internal to calendar/. Small rules shared by the date operations of CLB_C1: the divisible-by-4 leap rule of
 // the serial dates, two-digit padding of date parts, and the safe reading of a date part
 // as a whole number.
 

@@ -8,6 +8,8 @@
 #include "toolkit/clb_c1.h"
 #include "toolkit/numeric.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 namespace {

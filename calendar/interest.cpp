@@ -11,10 +11,6 @@ namespace rdx508 {
 
 namespace {
 
-[[noreturn]] void ThrowOverflow() {
-  throw ClbError(kErrOverflow, u"オーバーフローしました"_s);
-}
-
 int32_t CheckedAdd(int32_t a, int64_t b) {
   const int64_t sum = static_cast<int64_t>(a) + b;
   if (sum < INT32_MIN || sum > INT32_MAX) ThrowOverflow();

@@ -10,6 +10,8 @@
 #include "fuzz/fuzz_host.h"
 #include "toolkit/clb_c1.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 using namespace rdx508;
 
 namespace {

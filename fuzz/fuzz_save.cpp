@@ -45,10 +45,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (clb.T_Read(fuzz::WriteScratch("DAYS.TXT", data, static_cast<size_t>(split - data)), dayTbl) >= 1) {
     DaySeries first;
     LoadDays(clb, dayTbl, first);
-    const QString text = DayFileText(clb, first, now);
+    const QString text = DayFileText(first, now);
     DaySeries second;
     LoadDays(clb, SaveAndRead(clb, "SAVED_DAYS.TXT", text), second);
-    const QString again = DayFileText(clb, second, now);
+    const QString again = DayFileText(second, now);
     if (again != text) Fail("the day file changed on its second save", text, again);
   }
   if (clb.T_Read(fuzz::WriteScratch("COLOR.TXT", colour, static_cast<size_t>(data + size - colour)),

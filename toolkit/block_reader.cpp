@@ -7,14 +7,14 @@
 #include <vector>
 
 #include "toolkit/clb_c1.h"
-#include "toolkit/clb_error.h"
+#include "toolkit/clb_report.h"
 #include "toolkit/field_split.h"
 #include "toolkit/text_file.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 namespace {
-
-constexpr int32_t kMaxLines = 32768;
 
 // Line kinds: 1-4 header levels, 5 key line or empty line, 0 comment.
 int LineLevel(const QString& line) {
@@ -68,17 +68,12 @@ class ParentIndex {
 }  // namespace
 
 QString CLB_C1::B_Read(const QString& INFile_Name, Table5& Block_Name, Table5& Block_Data) {
-  try {
-    const std::optional<QByteArray> bytes = ReadFileBytes(INFile_Name);
-    if (!bytes) return QString();
-
-    std::vector<QString> lines;
+  return RunReported(host_, kBReadReport, [&] {
+    const std::optional<std::vector<QString>> lines = ReadKeptLines(INFile_Name);
+    if (!lines) return QString();
     std::array<int32_t, 6> counts{};  // by level; [0] counts comments
-    ForEachLine(DecodeCp932(*bytes), [&](QStringView view) {
-      lines.push_back(view.toString());
-      ++counts[static_cast<size_t>(LineLevel(lines.back()))];
-      return lines.size() < static_cast<size_t>(kMaxLines);
-    });
+    for (const QString& line : *lines)
+      ++counts[static_cast<size_t>(LineLevel(line))];
 
     Table5 names({counts[1], counts[2], counts[3], counts[4], counts[5]});
     Table5 data({counts[1], counts[2], counts[3], counts[4], counts[5]});
@@ -97,7 +92,7 @@ QString CLB_C1::B_Read(const QString& INFile_Name, Table5& Block_Name, Table5& B
     ParentIndex<4> level4Members;
 
     int32_t a = 0;
-    for (const QString& line : lines) {
+    for (const QString& line : *lines) {
       const int level = LineLevel(line);
       if (level == 0 || line.isEmpty()) continue;
       const qsizetype eq = line.indexOf(u'=');
@@ -149,10 +144,7 @@ QString CLB_C1::B_Read(const QString& INFile_Name, Table5& Block_Name, Table5& B
     Block_Name = std::move(names);
     Block_Data = std::move(data);
     return result;
-  } catch (const std::exception& error) {
-    showError(u"(関数 B_Read)"_s, kErrOutOfMemory, QString::fromLocal8Bit(error.what()));
-    return QString();
-  }
+  });
 }
 
 }  // namespace rdx508

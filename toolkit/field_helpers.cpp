@@ -6,7 +6,10 @@
 
 #include "toolkit/clb_c1.h"
 #include "toolkit/clb_error.h"
+#include "toolkit/clb_report.h"
 #include "toolkit/field_split.h"
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace rdx508 {
 
@@ -33,24 +36,23 @@ int32_t CLB_C1::FC2_FindPos(const QString& Arg1, const QString& arg2, const QStr
 }
 
 QString CLB_C1::FgetQ(QString Arg1, int16_t arg2, QString arg3) {
-  if (Arg1.size() > INT16_MAX) {
-    showError(u"FgetQ"_s, kErrOverflow, u"オーバーフローしました。"_s);
-    return QString();
-  }
-  QString piece;
-  if (arg2 < 1) return piece;
-  const bool canSplit = arg3.size() == 1;
-  int32_t counter = 1;
-  for (QChar c : Arg1) {
-    if (canSplit && c == arg3[0]) {
-      ++counter;
-    } else if (counter == arg2) {
-      piece += c;
-    } else if (counter > arg2) {
-      break;
+  return RunReported(host_, kFgetQReport, [&] {
+    if (Arg1.size() > INT16_MAX) ThrowOverflow();
+    QString piece;
+    if (arg2 < 1) return piece;
+    const bool canSplit = arg3.size() == 1;
+    int32_t counter = 1;
+    for (QChar c : Arg1) {
+      if (canSplit && c == arg3[0]) {
+        ++counter;
+      } else if (counter == arg2) {
+        piece += c;
+      } else if (counter > arg2) {
+        break;
+      }
     }
-  }
-  return piece;
+    return piece;
+  });
 }
 
 QString CLB_C1::FQcut(const QString& Arg1, const QString& Opt1, const QString& Opt2, int32_t& Opt3) {

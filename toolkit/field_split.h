@@ -1,6 +1,6 @@
 #pragma once
-// The field rules of the extractor FC2_Pos, shared by the readers: one field of a line,
-// or every field of it in one pass.
+// Internal to toolkit/: the field rules of the extractor FC2_Pos, shared by the readers:
+// one field of a line, or every field of it in one pass.
 
 #include <QString>
 #include <cstdint>

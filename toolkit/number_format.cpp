@@ -6,6 +6,7 @@
 
 #include "toolkit/clb_c1.h"
 #include "toolkit/clb_error.h"
+#include "toolkit/clb_report.h"
 #include "toolkit/decimal_text.h"
 #include "toolkit/numeric.h"
 
@@ -41,18 +42,13 @@ std::optional<Rendered> RenderForGrid(double value, int32_t keta, int32_t negati
 }  // namespace
 
 QString CLB_C1::Fmat(const Value& Exp, int32_t& Ftype, int32_t Keta) {
-  try {
+  return RunReported(host_, kFmatReport, [&] {
     if (!Exp.isNumeric()) return QString();
     const std::optional<Rendered> rendered = RenderForGrid(Exp.toNumber(), Keta, 255);
-    if (!rendered) throw ClbError(kErrOverflow, u"オーバーフローしました。"_s);
+    if (!rendered) ThrowOverflow();
     Ftype = rendered->colour;
     return rendered->text;
-  } catch (const ClbError& error) {
-    showError(u"(関数 Fmat)"_s, error.number(), error.description());
-  } catch (const std::exception& error) {
-    showError(u"(関数 Fmat)"_s, kErrOutOfMemory, QString::fromLocal8Bit(error.what()));
-  }
-  return QString();
+  });
 }
 
 QString CLB_C1::Fmat_C(const Value& Exp, int32_t& Ftype, int32_t& Keta) {
@@ -60,7 +56,7 @@ QString CLB_C1::Fmat_C(const Value& Exp, int32_t& Ftype, int32_t& Keta) {
   if (!Exp.isNumeric()) return QString();
   const double value = Exp.toNumber();
   const std::optional<Rendered> rendered = RenderForGrid(value, Keta, 192);
-  if (!rendered) throw ClbError(kErrOverflow, u"オーバーフローしました。"_s);
+  if (!rendered) ThrowOverflow();
   Ftype = rendered->colour;
 
   // Class bounds of classes 0-5 per scale; class 6 is everything above.
@@ -90,15 +86,14 @@ int32_t CLB_C1::Frenge(const Value& Exp, const Table2& Tbl, const Value& Pos) {
   if (!Exp.isNumeric()) return -1;
   const int32_t last = Tbl.upperBound(1);
   if (last < 0) return 0;
-  if (!Pos.isNumeric() && !Pos.isEmpty()) throw ClbError(kErrTypeMismatch, u"型が一致しません。"_s);
+  if (!Pos.isNumeric() && !Pos.isEmpty()) ThrowTypeMismatch();
   const std::optional<int32_t> rowNumber = RoundToInt32(Pos.toNumber());
-  if (!rowNumber || *rowNumber < 0 || *rowNumber > Tbl.upperBound(0))
-    throw ClbError(kErrSubscript, u"インデックスが有効範囲にありません。"_s);
+  if (!rowNumber || *rowNumber < 0 || *rowNumber > Tbl.upperBound(0)) ThrowSubscript();
   const int32_t row = *rowNumber;
   const double value = Exp.toNumber();
   for (int64_t i = 0; i <= last; ++i) {
     const Value& cell = Tbl(row, static_cast<int32_t>(i));
-    if (!cell.isNumeric() && !cell.isEmpty()) throw ClbError(kErrTypeMismatch, u"型が一致しません。"_s);
+    if (!cell.isNumeric() && !cell.isEmpty()) ThrowTypeMismatch();
     if (cell.toNumber() >= value) return static_cast<int32_t>(i);
   }
   return last;

@@ -7,36 +7,22 @@
 
 #include "toolkit/clb_c1.h"
 #include "toolkit/clb_error.h"
+#include "toolkit/clb_report.h"
 #include "toolkit/text_file.h"
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace rdx508 {
 namespace {
 
-constexpr int32_t kMaxLines = 32768;
 constexpr int32_t kMaxByteLines = 10000;
 constexpr int32_t kMaxLineBytes = 1000;
-
-// The lines of a code page 932 text file, at most kMaxLines; nullopt when it cannot be read.
-std::optional<std::vector<QString>> ReadLines(const QString& path) {
-  const std::optional<QByteArray> bytes = ReadFileBytes(path);
-  if (!bytes) return std::nullopt;
-  std::vector<QString> lines;
-  ForEachLine(DecodeCp932(*bytes), [&](QStringView line) {
-    lines.push_back(line.toString());
-    return lines.size() < static_cast<size_t>(kMaxLines);
-  });
-  return lines;
-}
-
-bool IsLeadByte(unsigned char byte) {
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
 
 }  // namespace
 
 int32_t CLB_C1::L_Read(const QString& INFile_Name, List& in_rec) {
-  try {
-    const std::optional<std::vector<QString>> lines = ReadLines(INFile_Name);
+  return RunReported(host_, kLReadReport, [&] {
+    const std::optional<std::vector<QString>> lines = ReadKeptLines(INFile_Name);
     if (!lines) return 0;
     const int32_t n = static_cast<int32_t>(lines->size());
     List result({n});
@@ -44,15 +30,12 @@ int32_t CLB_C1::L_Read(const QString& INFile_Name, List& in_rec) {
       result(i) = (*lines)[static_cast<size_t>(i - 1)];
     in_rec = std::move(result);
     return n;
-  } catch (const std::exception& error) {
-    showError(u"(関数 L_Read)"_s, kErrOutOfMemory, QString::fromLocal8Bit(error.what()));
-    return -1;
-  }
+  });
 }
 
 int32_t CLB_C1::Tbl_Read(const QString& T_Name, Table2& T_tbl, int32_t& Fld_Cnt) {
-  try {
-    const std::optional<std::vector<QString>> lines = ReadLines(T_Name);
+  return RunReported(host_, kTblReadReport, [&] {
+    const std::optional<std::vector<QString>> lines = ReadKeptLines(T_Name);
     if (!lines) return -1;
     const int32_t n = static_cast<int32_t>(lines->size());
     if (Fld_Cnt <= 0) {
@@ -75,10 +58,7 @@ int32_t CLB_C1::Tbl_Read(const QString& T_Name, Table2& T_tbl, int32_t& Fld_Cnt)
     }
     T_tbl = std::move(result);
     return n;
-  } catch (const std::exception& error) {
-    showError(u"(関数 Tbl_Read)"_s, kErrOutOfMemory, QString::fromLocal8Bit(error.what()));
-    return -1;
-  }
+  });
 }
 
 int32_t CLB_C1::Tbl_Read(const QString& T_Name, Table2& T_tbl) {
@@ -87,14 +67,10 @@ int32_t CLB_C1::Tbl_Read(const QString& T_Name, Table2& T_tbl) {
 }
 
 int32_t CLB_C1::F_Read(const QString& INFile_Name, List& in_rec) {
-  const QString label = u"(関数 F_Read)"_s;
-  try {
+  return RunReported(host_, kFReadReport, [&] {
     FileFailure failure;
     const std::optional<QByteArray> bytes = ReadFileBytes(INFile_Name, &failure);
-    if (!bytes) {
-      showError(label, failure.number, failure.description);
-      return -1;
-    }
+    if (!bytes) throw ClbError(failure.number, failure.description);
     if (bytes->isEmpty()) return 0;
 
     // Cut the bytes into lines; any run of CR and LF is one break, so blank lines vanish.
@@ -108,11 +84,8 @@ int32_t CLB_C1::F_Read(const QString& INFile_Name, List& in_rec) {
       const qsizetype start = i;
       while (i < all.size() && all[i] != '\r' && all[i] != '\n')
         ++i;
-      if (i - start > kMaxLineBytes)
-        throw ClbError(kErrSubscript,
-                       u"インデックスが有効範囲にありません。(1 行が 1000 バイトを超えています)"_s);
-      if (lines.size() >= static_cast<size_t>(kMaxByteLines))
-        throw ClbError(kErrSubscript, u"インデックスが有効範囲にありません。(10000 行を超えています)"_s);
+      if (i - start > kMaxLineBytes) ThrowSubscript(u"(1 行が 1000 バイトを超えています)"_s);
+      if (lines.size() >= static_cast<size_t>(kMaxByteLines)) ThrowSubscript(u"(10000 行を超えています)"_s);
       lines.push_back(all.sliced(start, i - start));
     }
 
@@ -126,10 +99,8 @@ int32_t CLB_C1::F_Read(const QString& INFile_Name, List& in_rec) {
       for (qsizetype k = 0; k < line.size(); ++k) {
         const unsigned char byte = static_cast<unsigned char>(line[k]);
         if (byte == 0) break;  // a zero byte ends the stored line
-        if (IsLeadByte(byte)) {
-          if (k + 1 == kMaxLineBytes)
-            throw ClbError(kErrSubscript,
-                           u"インデックスが有効範囲にありません。(1000 バイト目が 2 バイト文字の先頭です)"_s);
+        if (IsCp932LeadByte(byte)) {
+          if (k + 1 == kMaxLineBytes) ThrowSubscript(u"(1000 バイト目が 2 バイト文字の先頭です)"_s);
           // A lead byte without its trail byte shows as an undecodable byte.
           if (k + 1 < line.size()) {
             text += decoder.decode(line.sliced(k, 2));
@@ -146,12 +117,7 @@ int32_t CLB_C1::F_Read(const QString& INFile_Name, List& in_rec) {
     }
     in_rec = std::move(result);
     return n;
-  } catch (const ClbError& error) {
-    showError(label, error.number(), error.description());
-  } catch (const std::exception& error) {
-    showError(label, kErrOutOfMemory, QString::fromLocal8Bit(error.what()));
-  }
-  return -1;
+  });
 }
 
 }  // namespace rdx508

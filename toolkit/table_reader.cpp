@@ -13,10 +13,11 @@
 #include "toolkit/numeric.h"
 #include "toolkit/text_file.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 namespace {
 
-constexpr int32_t kMaxKeptLines = 32768;
 constexpr int32_t kMaxSection = 999;
 constexpr int32_t kMaxRow = 999;
 
@@ -76,34 +77,29 @@ int32_t CLB_C1::T_Read(const QString& T_Name, Table3& T_tbl) {
     if (!bytes) return -1;
     const QString text = DecodeTableText(*bytes);
 
-    QString header;
-    int32_t kept = 0;
-    int32_t sections = 0;
+    // Comment lines are invisible: not kept, not counted.
+    const std::vector<QStringView> lines =
+        KeptLines(text, [](QStringView line) { return line.startsWith(u"/*"); });
+    const int32_t kept = static_cast<int32_t>(lines.size());
+    const QString header = lines.empty() ? QString() : lines.front().toString();
+    const int32_t sections = HeaderCount(FieldAt(header, 1, u","_s, u"="_s), kMaxSection);
+
     // Data lines by key; a later line with the same key replaces an earlier one.
     std::vector<RowRef> rows;
-    ForEachLine(text, [&](QStringView line) {
-      if (line.startsWith(u"/*")) return true;
-      ++kept;
-      if (kept == 1) {
-        header = line.toString();
-        sections = HeaderCount(FieldAt(header, 1, u","_s, u"="_s), kMaxSection);
-        return true;
-      }
-      if (line.size() > 3) {
-        const qsizetype firstComma = line.indexOf(u',');
-        const qsizetype secondComma = firstComma < 0 ? -1 : line.indexOf(u',', firstComma + 1);
-        if (secondComma >= 0) {
-          const auto section = LineKey(line.left(firstComma), 1, std::min(sections, kMaxSection));
-          const auto row = LineKey(line.mid(firstComma + 1, secondComma - firstComma - 1), 0, kMaxRow);
-          if (section && row) {
-            const qsizetype start = line.data() - text.constData() + secondComma + 1;
-            rows.push_back(
-                {*section, *row, static_cast<int32_t>(rows.size()), start, line.size() - secondComma - 1});
-          }
-        }
-      }
-      return kept < kMaxKeptLines;
-    });
+    rows.reserve(lines.size());
+    for (size_t k = 1; k < lines.size(); ++k) {
+      const QStringView line = lines[k];
+      if (line.size() <= 3) continue;
+      const qsizetype firstComma = line.indexOf(u',');
+      const qsizetype secondComma = firstComma < 0 ? -1 : line.indexOf(u',', firstComma + 1);
+      if (secondComma < 0) continue;
+      const auto section = LineKey(line.left(firstComma), 1, std::min(sections, kMaxSection));
+      const auto row = LineKey(line.mid(firstComma + 1, secondComma - firstComma - 1), 0, kMaxRow);
+      if (!section || !row) continue;
+      const qsizetype start = line.data() - text.constData() + secondComma + 1;
+      rows.push_back(
+          {*section, *row, static_cast<int32_t>(rows.size()), start, line.size() - secondComma - 1});
+    }
     // Files are usually written in key order already; sort only when they are not.
     auto byKey = [](const RowRef& a, const RowRef& b) {
       return std::tie(a.section, a.row, a.order) < std::tie(b.section, b.row, b.order);
@@ -114,6 +110,8 @@ int32_t CLB_C1::T_Read(const QString& T_Name, Table3& T_tbl) {
     const QString title = FieldAt(header, 3, u","_s, u"="_s);
 
     Table3 table({fields, std::max(kept, sections), sections});
+    // Room for the directory and the fields of rows as long as the usual ones.
+    table.reserve(static_cast<size_t>(sections) + 2 + rows.size() * static_cast<size_t>(std::min(fields, 8)));
     table(0, 0, 0) = QString::number(sections + 1);
     if (fields >= 1) table(1, 0, 0) = title;
 
@@ -140,10 +138,10 @@ int32_t CLB_C1::T_Read(const QString& T_Name, Table3& T_tbl) {
         while (comma < rowText.size() && rowText[comma] != u',')
           ++comma;
         if (comma == rowText.size()) {
-          table(f, filed, currentSection) = rowText.mid(start).toString();
+          table(f, filed, currentSection) = Value::ofText(rowText.mid(start));
           break;
         }
-        table(f, filed, currentSection) = rowText.mid(start, comma - start).toString();
+        table(f, filed, currentSection) = Value::ofText(rowText.mid(start, comma - start));
         start = comma + 1;
       }
     }

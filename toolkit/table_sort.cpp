@@ -8,6 +8,7 @@
 
 #include "toolkit/clb_c1.h"
 #include "toolkit/clb_error.h"
+#include "toolkit/clb_report.h"
 #include "toolkit/numeric.h"
 
 namespace rdx508 {
@@ -104,13 +105,13 @@ bool SortByKind(const List& keys, int32_t n, bool descending, std::vector<int32_
 }  // namespace
 
 int32_t CLB_C1::TblSort(const QString& FuncExp, const List& SortKey, const List& SortData, List& RetData) {
-  int32_t n = 0;
-  try {
+  int32_t n = 0;  // the result after a failure: the count read by then
+  return RunReported(host_, kTblSortLabel, n, [&] {
     if (FuncExp.size() < 4) return 0;
     const std::optional<double> count = ParseNumber(QStringView(FuncExp).mid(3));
     if (!count) return 0;
     const std::optional<int32_t> rounded = RoundToInt32(*count);
-    if (!rounded) throw ClbError(kErrOverflow, u"オーバーフローしました。"_s);
+    if (!rounded) ThrowOverflow();
     n = *rounded;
     if (n == 1) {
       RetData(0) = SortData(0);
@@ -123,7 +124,7 @@ int32_t CLB_C1::TblSort(const QString& FuncExp, const List& SortKey, const List&
     // Every list must reach position n - 1 before anything is written.
     if (SortKey.upperBound(0) < n - 1 || RetData.upperBound(0) < n - 1 ||
         (!indices && SortData.upperBound(0) < n - 1)) {
-      throw ClbError(kErrSubscript, u"インデックスが有効範囲にありません。"_s);
+      ThrowSubscript();
     }
 
     std::vector<int32_t> position;
@@ -132,14 +133,7 @@ int32_t CLB_C1::TblSort(const QString& FuncExp, const List& SortKey, const List&
       RetData(position[static_cast<size_t>(k)]) = indices ? Value(k) : SortData(k);
     }
     return n;
-  } catch (const ClbError& error) {
-    showError(u"(関数 TblSort)"_s, error.number(), error.description());
-  } catch (const std::out_of_range&) {
-    showError(u"(関数 TblSort)"_s, kErrSubscript, u"インデックスが有効範囲にありません。"_s);
-  } catch (const std::exception& error) {
-    showError(u"(関数 TblSort)"_s, kErrOutOfMemory, QString::fromLocal8Bit(error.what()));
-  }
-  return n;
+  });
 }
 
 }  // namespace rdx508

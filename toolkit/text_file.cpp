@@ -47,15 +47,13 @@ std::optional<QByteArray> ReadFileBytes(const QString& path, FileFailure* failur
 }
 
 QString DecodeCp932(QByteArrayView bytes) {
-  // Walk the lead bytes to see whether the text ends inside a double-byte character.
-  bool endsInsideCharacter = false;
-  for (qsizetype i = 0; i < bytes.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(bytes[i]);
-    if ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC)) {
-      if (i + 1 == bytes.size()) endsInsideCharacter = true;
-      ++i;
-    }
-  }
+  // Whether the text ends inside a double-byte character. A byte that cannot open one
+  // ends a character, so only the bytes after the last such byte need a look: read in
+  // pairs from there, an odd number of them leaves a lead byte without its trail byte.
+  qsizetype run = 0;
+  while (run < bytes.size() && IsCp932LeadByte(static_cast<unsigned char>(bytes[bytes.size() - 1 - run])))
+    ++run;
+  const bool endsInsideCharacter = run % 2 == 1;
   QStringDecoder decoder("CP932", QStringDecoder::Flag::Stateless);
   QString text = decoder.decode(endsInsideCharacter ? bytes.first(bytes.size() - 1) : bytes);
   // The decoder drops a lone final lead byte; show it like any other undecodable byte.
@@ -115,7 +113,8 @@ std::optional<QByteArray> EncodeCp932(const QString& text, qsizetype* badPositio
   return std::nullopt;
 }
 
-void ForEachLine(QStringView text, const std::function<bool(QStringView)>& take) {
+std::vector<QStringView> KeptLines(QStringView text, bool (*passOver)(QStringView)) {
+  std::vector<QStringView> lines;
   qsizetype start = 0;
   const qsizetype size = text.size();
   // The next CR and the next LF at or after `start` (size when there is none), each found
@@ -125,14 +124,26 @@ void ForEachLine(QStringView text, const std::function<bool(QStringView)>& take)
     return at < 0 ? size : at;
   };
   qsizetype cr = next(u'\r', 0), lf = next(u'\n', 0);
-  while (start < size) {
+  while (start < size && lines.size() < static_cast<size_t>(kMaxKeptLines)) {
     if (cr < start) cr = next(u'\r', start);
     if (lf < start) lf = next(u'\n', start);
     qsizetype end = std::min(cr, lf);
-    if (!take(text.mid(start, end - start))) return;
+    const QStringView line = text.mid(start, end - start);
+    if (!passOver || !passOver(line)) lines.push_back(line);
     if (end < size && text[end] == u'\r' && end + 1 < size && text[end + 1] == u'\n') ++end;
     start = end + 1;
   }
+  return lines;
+}
+
+std::optional<std::vector<QString>> ReadKeptLines(const QString& path) {
+  const std::optional<QByteArray> bytes = ReadFileBytes(path);
+  if (!bytes) return std::nullopt;
+  const QString text = DecodeCp932(*bytes);
+  std::vector<QString> lines;
+  for (QStringView line : KeptLines(text))
+    lines.push_back(line.toString());
+  return lines;
 }
 
 }  // namespace rdx508

@@ -1,15 +1,15 @@
 #pragma once
-// Code page 932 text files for the utility class: path spelling, whole-file reading,
-// line splitting and encoding. Failures carry the number and description that the
-// library's error box shows.
+// Code page 932 text files, for the utility class and the program's own files: path
+// spelling, whole-file reading, the readers' line limit and line splitting, decoding and
+// encoding. Failures carry the number and description that the library's error box shows.
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 #include <cstdint>
-#include <functional>
 #include <optional>
+#include <vector>
 
 namespace rdx508 {
 
@@ -40,8 +40,21 @@ void SubstituteUnencodable(QString& text);
 // Encodes to code page 932; nullopt when a character cannot be held, with its position.
 std::optional<QByteArray> EncodeCp932(const QString& text, qsizetype* badPosition = nullptr);
 
-// Calls take(line) for each line of text; lines end at CR LF, a lone LF or a lone CR. A
-// line end at the very end opens no further line. take returns false to stop early.
-void ForEachLine(QStringView text, const std::function<bool(QStringView)>& take);
+// Whether a byte of code page 932 opens a double-byte character.
+inline bool IsCp932LeadByte(unsigned char byte) {
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+// A reader keeps the first this many lines of a file and reads no further.
+inline constexpr int32_t kMaxKeptLines = 32768;
+
+// The lines of `text` that a reader keeps, as views into it: at most kMaxKeptLines. Lines
+// end at CR LF, a lone LF or a lone CR; a line end at the very end opens no further line.
+// A line for which passOver(line) holds (a comment) is left out and not counted.
+std::vector<QStringView> KeptLines(QStringView text, bool (*passOver)(QStringView) = nullptr);
+
+// The kept lines of a code page 932 text file, each its own text; nullopt when the file
+// cannot be read.
+std::optional<std::vector<QString>> ReadKeptLines(const QString& path);
 
 }  // namespace rdx508

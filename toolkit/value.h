@@ -3,13 +3,15 @@
 // pass around, and the N-index tables of such values that the readers fill.
 
 #include <QString>
+#include <QStringView>
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <stdexcept>
-#include <unordered_map>
 #include <variant>
 #include <vector>
+
+#include "toolkit/sparse_entries.h"
 
 namespace rdx508 {
 
@@ -20,10 +22,13 @@ class Value {  // empty, a number, or a text
   Value(int number) : v_(static_cast<double>(number)) {}
   Value(const QString& text) : v_(text) {}
   Value(const char16_t* text) : v_(QString::fromUtf16(text)) {}
+  // A text; a short one is held inside the value, so that a reader filling a table with
+  // many short fields allocates nothing per field.
+  static Value ofText(QStringView text);
 
   bool isEmpty() const { return std::holds_alternative<std::monostate>(v_); }
   bool isNumber() const { return std::holds_alternative<double>(v_); }
-  bool isText() const { return std::holds_alternative<QString>(v_); }
+  bool isText() const { return std::holds_alternative<QString>(v_) || std::holds_alternative<ShortText>(v_); }
   bool isNumeric() const;   // a number, or a text that reads as one
   double toNumber() const;  // the number, a numeric text's number, otherwise 0
   QString toText() const;   // a text as is, a number as its shortest decimal text, empty as ""
@@ -33,7 +38,16 @@ class Value {  // empty, a number, or a text
   friend bool operator==(const Value& a, const Value& b);
 
  private:
-  std::variant<std::monostate, double, QString> v_;
+  // A text of up to kCapacity UTF-16 units, held in place.
+  struct ShortText {
+    static constexpr size_t kCapacity = 11;
+    std::array<char16_t, kCapacity> units;
+    std::uint8_t size;
+  };
+
+  QStringView textView() const;  // the text of a text value, empty otherwise
+
+  std::variant<std::monostate, double, QString, ShortText> v_;
 };
 
 template <int N>
@@ -80,8 +94,14 @@ class Table {  // N indices, each from 0 to its upper bound
     const Bounds key{static_cast<int32_t>(index)...};
     check(key, {static_cast<std::int64_t>(index)...});
     if (isDense_) return dense_[denseOffset(key)];
-    auto it = sparse_.find(key);
-    return it == sparse_.end() ? empty_ : it->second;
+    const Value* stored = sparse_.find(key);
+    return stored ? *stored : empty_;
+  }
+
+  // Makes room for `entries` written entries, for a caller that knows roughly how many it
+  // will write; a hint only.
+  void reserve(size_t entries) {
+    if (!isDense_) sparse_.reserve(entries);
   }
 
   // How many entries hold storage (for checks that a declared shape costs nothing).
@@ -89,15 +109,6 @@ class Table {  // N indices, each from 0 to its upper bound
 
  private:
   static constexpr std::uint64_t kDenseLimit = 1u << 16;
-
-  struct KeyHash {
-    size_t operator()(const Bounds& key) const noexcept {
-      std::uint64_t h = 1469598103934665603ull;
-      for (int32_t k : key)
-        h = (h ^ static_cast<std::uint32_t>(k)) * 1099511628211ull;
-      return static_cast<size_t>(h);
-    }
-  };
 
   void check(const Bounds&, const std::array<std::int64_t, N>& wide) const {
     for (int d = 0; d < N; ++d) {
@@ -114,7 +125,7 @@ class Table {  // N indices, each from 0 to its upper bound
   Bounds bounds_;
   bool isDense_ = true;
   std::vector<Value> dense_;
-  std::unordered_map<Bounds, Value, KeyHash> sparse_;
+  SparseEntries<Value, N> sparse_;
   inline static const Value empty_{};
 };
 

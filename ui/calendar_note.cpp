@@ -7,6 +7,8 @@
 #include "toolkit/clb_error.h"
 #include "ui/typed_input.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 namespace {

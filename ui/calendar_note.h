@@ -1,5 +1,5 @@
 #pragma once
-// What a date cell tells the user about the market calendar's reach: only when a holiday
+// Internal to ui/. What a date cell tells the user about the market calendar's reach: only when a holiday
 // list is in use, a date in a year the list does not cover, or a closed day.
 
 #include <QString>

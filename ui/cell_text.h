@@ -1,5 +1,5 @@
 #pragma once
-// Writing numbers into cells and reading them back: the grid shows numbers through Fmat
+// Internal to ui/. Writing numbers into cells and reading them back: the grid shows numbers through Fmat
 // and several rules compute with what a cell shows.
 
 #include <QString>

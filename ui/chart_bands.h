@@ -1,5 +1,5 @@
 #pragma once
-// The colour bands of the three painted grid columns, as the chart draws them: the band a
+// Internal to ui/. The colour bands of the three painted grid columns, as the chart draws them: the band a
 // value falls into, and the horizontal zones of a pane that each band covers.
 
 #include <QtGlobal>

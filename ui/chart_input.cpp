@@ -4,6 +4,8 @@
 
 #include "ui/rdx_f508.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 ChartInput ChartInputOf(RDX_F508& form) {

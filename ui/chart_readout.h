@@ -1,5 +1,5 @@
 #pragma once
-// The read-out of one day of the chart: its date and weekday and the values of its grid
+// Internal to ui/. The read-out of one day of the chart: its date and weekday and the values of its grid
 // row, written and coloured as the grid writes them.
 
 #include <QString>

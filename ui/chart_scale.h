@@ -1,5 +1,5 @@
 #pragma once
-// The chart's two kinds of axis: a value scale with round tick values, and the month and
+// Internal to ui/. The chart's two kinds of axis: a value scale with round tick values, and the month and
 // year ticks of the trading-day axis, where only stored days take room (no gaps for
 // weekends and holidays).
 

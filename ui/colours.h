@@ -1,5 +1,5 @@
 #pragma once
-// The colours the window's rules paint with, one name each (0x00BBGGRR). The layout's own
+// Internal to ui/. The colours the window's rules paint with, one name each (0x00BBGGRR). The layout's own
 // design colours (heading and band backgrounds) stay in its tables.
 
 #include <QtGlobal>

@@ -10,6 +10,8 @@
 #include "ui/rdx_f508.h"
 #include "ui/typed_input.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 namespace {

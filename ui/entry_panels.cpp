@@ -5,6 +5,8 @@
 #include "ui/calendar_note.h"
 #include "ui/rdx_f508.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 void RDX_F508::ChainPanel(std::initializer_list<int> members, int32_t left, int32_t top) {

@@ -10,6 +10,8 @@
 #include "ui/forecast_scale.h"
 #include "ui/rdx_f508.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-// The forecast row's scale of 22 market-mood words and the factor that turns the
+// Internal to ui/. The forecast row's scale of 22 market-mood words and the factor that turns the
 // projected advancing ratio into a projected index move.
 
 #include <QString>

@@ -14,6 +14,8 @@
 #include "ui/rdx_f508.h"
 #include "ui/weekday_text.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 double RDX_F508::IndexValue(int32_t position) const {

@@ -9,6 +9,8 @@
 #include "app/notes_file.h"
 #include "app/save_data.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 RDX_F508::RDX_F508(CLB_C1& clb, Host& host, const StartupTables& tables)

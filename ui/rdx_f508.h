@@ -62,9 +62,9 @@ class RDX_F508 {
 
   // Keys the window acts on, wherever the focus is.
   enum class Key { Enter, Escape, Space, Up, Down, PageUp, PageDown, Home };
-  // A key pressed while control array(index) has the focus (array "" when no control has
+  // A key pressed while a control of `array` has the focus ("" when no control has
   // it). True when the window used the key.
-  bool keyPress(const QString& array, int index, Key key);
+  bool keyPress(const QString& array, Key key);
 
   // One entry of the window's right-click menu; the view builds the menu and the keyboard
   // shortcuts from these, so both always say the same.
@@ -218,7 +218,7 @@ class RDX_F508 {
   void RestoreState(EditState state, const ChangeInfo& info);
   // Shows the grid rows around the day of `date` (stored, or where it would stand).
   void ShowDay(const QString& date);
-  void SaveAndStamp();     // データ保存: save, then the save time on the button
+  void SaveAndStamp();  // データ保存: save, then the save time on the button
 
   // Typing help in the entry panel (entry_checks.cpp).
   int PanelInputOf(const Control& c) const;  // the panel input box `c` is, or -1

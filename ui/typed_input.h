@@ -1,5 +1,5 @@
 #pragma once
-// What the user types into the window's boxes, read with the program's number and date
+// Internal to ui/. What the user types into the window's boxes, read with the program's number and date
 // rules after Unicode compatibility normalisation (NFKC): full-width digits, "．" "，" "－"
 // "＋" "／" and the ideographic space read exactly as their ASCII forms.
 

@@ -1,5 +1,5 @@
 #pragma once
-// The weekday a day row shows: one character and its colour, as the grid's weekday cell
+// Internal to ui/. The weekday a day row shows: one character and its colour, as the grid's weekday cell
 // and the chart's read-out write it.
 
 #include <QDate>

@@ -6,6 +6,8 @@
 #include "app/notes_file.h"
 #include "ui/rdx_f508.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 void RDX_F508::LoadArchiveOnce() {
@@ -84,7 +86,7 @@ bool RDX_F508::PanelOpen() const {
   return controls_[panel_[kPanModify]].visible || controls_[panel_[kPanDelete]].visible;
 }
 
-bool RDX_F508::keyPress(const QString& array, int, Key key) {
+bool RDX_F508::keyPress(const QString& array, Key key) {
   LoadArchiveOnce();
   const bool panelOpen = PanelOpen();
   static const QStringList kPanelInputs = {u"日付修正入力"_s, u"TOPIX修正入力"_s, u"日経修正入力"_s,
@@ -235,7 +237,7 @@ RDX_F508::ViewRequest RDX_F508::Command(const QString& command, int row) {
     click(u"チャート"_s);
   } else {
     for (const ScrollKey& k : kScrollKeys)
-      if (command == QStringView(k.command)) keyPress({}, -1, k.key);
+      if (command == QStringView(k.command)) keyPress({}, k.key);
   }
   return ViewRequest::None;
 }

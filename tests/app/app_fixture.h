@@ -23,17 +23,19 @@ class AppFolderTest : public ::testing::Test {
   void WriteLines(const QString& name, const QStringList& lines) const {
     QString text;
     for (const QString& line : lines)
-      text += line + u"\r\n"_s;
+      text += line + QStringLiteral("\r\n");
     WriteBytes(PathOf(name), ToCp932(text));
   }
 
   // A settings file whose rows 1 to 4 name the two data files in the program folder.
-  void WriteSettings(const QString& dayFile = u"DAYS.TXT"_s,
-                     const QString& colorFile = u"COLOR.TXT"_s) const {
-    WriteLines(u"RDX508_INIT.TXT"_s,
-               {u"1,3,RDX508 設定"_s, u"/* 行1-4: 日付ファイル読込・書込、色範囲ファイル読込・書込"_s,
-                u"01,001,日付読込,,\\"_s + dayFile, u"01,002,日付書込,,\\"_s + dayFile,
-                u"01,003,色読込,,\\"_s + colorFile, u"01,004,色書込,,\\"_s + colorFile});
+  void WriteSettings(const QString& dayFile = QStringLiteral("DAYS.TXT"),
+                     const QString& colorFile = QStringLiteral("COLOR.TXT")) const {
+    WriteLines(
+        QStringLiteral("RDX508_INIT.TXT"),
+        {QStringLiteral("1,3,RDX508 設定"),
+         QStringLiteral("/* 行1-4: 日付ファイル読込・書込、色範囲ファイル読込・書込"),
+         QStringLiteral("01,001,日付読込,,\\") + dayFile, QStringLiteral("01,002,日付書込,,\\") + dayFile,
+         QStringLiteral("01,003,色読込,,\\") + colorFile, QStringLiteral("01,004,色書込,,\\") + colorFile});
   }
 
   QStringList FolderEntries() const { return QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot); }

@@ -9,6 +9,8 @@
 #include "app/companion_files.h"
 #include "tests/app/app_fixture.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 namespace {
 

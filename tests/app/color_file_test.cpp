@@ -3,6 +3,8 @@
 #include "app/color_file.h"
 #include "tests/app/app_fixture.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 namespace {
 

@@ -6,6 +6,8 @@
 #include "support/reference_year.h"
 #include "tests/app/app_fixture.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 namespace {
 
@@ -41,7 +43,7 @@ TEST(DayFileText, WritesHeaderCommentAndEveryDatedPosition) {
   s.Days[2] = {u"07/03/14"_s, -0.005, 0, -3, 0};
   s.Days[0] = {u"07/03/16"_s, 0.5, 1, 1, 1};  // position 0 and positions beyond DayCnt
   s.Days[998] = {u"99/12/31"_s, 1, 2, 3, 4};  // are written like any other
-  const QString text = DayFileText(clb, s, host.clock);
+  const QString text = DayFileText(s, host.clock);
   EXPECT_EQ(text,
             u"1,5,RDX508_F4 200703150905\r\n"
             u"/*（移動平均データ、日付、ＴＯＰＩＸ、上昇数、下落数、日経平均）\r\n"
@@ -58,7 +60,7 @@ TEST(DayFileText, EmptySeriesGivesHeaderAndCommentOnly) {
   testing::FakeHost host;
   CLB_C1 clb(host);
   const DaySeries s;
-  EXPECT_EQ(DayFileText(clb, s, QDateTime(QDate(2024, 12, 27), QTime(23, 59))),
+  EXPECT_EQ(DayFileText(s, QDateTime(QDate(2024, 12, 27), QTime(23, 59))),
             u"1,5,RDX508_F4 202412272359\r\n"_s + kComment + u"\r\n"_s);
 }
 
@@ -70,7 +72,7 @@ TEST_F(DayFile, WrittenAndReadBackGivesTheSameDays) {
     original.Days[static_cast<size_t>(p)] = {date.toString(u"yy/MM/dd"_s), 1700 + p * 0.25, 800 + p, 700 - p,
                                              17000 + p * 1.5};
   }
-  ASSERT_EQ(clb.L_Write(PathOf(u"DAYS.TXT"_s), DayFileText(clb, original, host.clock)), 1);
+  ASSERT_EQ(clb.L_Write(PathOf(u"DAYS.TXT"_s), DayFileText(original, host.clock)), 1);
   Table3 table;
   ASSERT_GE(clb.T_Read(PathOf(u"DAYS.TXT"_s), table), 1);
   LoadDays(clb, table, series);

@@ -8,6 +8,8 @@
 #include "calendar/holiday_list.h"
 #include "tests/app/app_fixture.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 namespace {
 

@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, OneDayRatios,
                                            RatioCase{"NoIssuesAtAll", 0, 0, 0, 0, 0},
                                            RatioCase{"NoDecliningIssues", 800, 0, 100, 100, 0},
                                            RatioCase{"CountsCancelOut", 5, -5, 0, 0, -100}),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& test) { return test.param.name; });
 
 TEST(ComputeIndicators, FiveDayRatioIsTheRatioOfTheSums) {
   // Newest day 10 up / 0 down, the day before 0 up / 90 down: 10 of 100 issues rose.

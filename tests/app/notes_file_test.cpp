@@ -6,6 +6,8 @@
 #include "app/notes_file.h"
 #include "app_fixture.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508::testing {
 namespace {
 

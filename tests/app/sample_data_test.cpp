@@ -78,7 +78,7 @@ TEST_F(SampleData, RangesAreTheConventionalLimits) {
 
 TEST_F(SampleData, FilesAreWrittenExactlyAsTheProgramWritesThem) {
   const QDateTime savedAt(QDate(2024, 12, 27), QTime(15, 30));
-  EXPECT_EQ(testing::ToCp932(DayFileText(clb, series, savedAt)), FileBytes(u"RDX508_DAYS.TXT"_s));
+  EXPECT_EQ(testing::ToCp932(DayFileText(series, savedAt)), FileBytes(u"RDX508_DAYS.TXT"_s));
   EXPECT_EQ(testing::ToCp932(ColorFileText(range, savedAt)), FileBytes(u"RDX508_COLOR.TXT"_s));
 }
 

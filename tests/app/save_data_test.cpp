@@ -8,6 +8,8 @@
 #include "app/startup.h"
 #include "tests/app/app_fixture.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 namespace {
 
@@ -78,7 +80,7 @@ TEST_F(SaveData, MissingColourRowStillWritesTheDayFile) {
   EXPECT_FALSE(SaveDataFiles(clb, ReadSettings(), series, range));
   ASSERT_EQ(host.errors.size(), 1u);
   EXPECT_TRUE(host.errors[0].text.contains(u"INI(1, 4, x)"));
-  ExpectFileHolds(u"D.TXT"_s, DayFileText(clb, series, host.clock));
+  ExpectFileHolds(u"D.TXT"_s, DayFileText(series, host.clock));
   EXPECT_EQ(FolderEntries(), (QStringList{u"D.TXT"_s, u"RDX508_INIT.TXT"_s}));
 }
 
@@ -142,7 +144,7 @@ TEST_F(SaveData, FilesWithUnassignedCharactersLoadAndSaveBack) {
   LoadDays(clb, again.DayTbl, reloaded);
   Table2 reloadedRanges;
   LoadRanges(again.ColorTbl, reloadedRanges);
-  EXPECT_EQ(DayFileText(clb, reloaded, host.clock), DayFileText(clb, loaded, host.clock));
+  EXPECT_EQ(DayFileText(reloaded, host.clock), DayFileText(loaded, host.clock));
   EXPECT_EQ(ColorFileText(reloadedRanges, host.clock), ColorFileText(ranges, host.clock));
 }
 

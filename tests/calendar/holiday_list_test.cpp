@@ -9,6 +9,8 @@
 #include "calendar/holiday_list_file.h"
 #include "calendar_fixture.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508::testing {
 namespace {
 

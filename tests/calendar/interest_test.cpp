@@ -4,6 +4,8 @@
 #include "calendar_fixture.h"
 #include "toolkit/clb_error.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508::testing {
 namespace {
 
@@ -67,7 +69,7 @@ TEST_F(InterestTest, NonFiniteResultIsAnOverflowError) {
         ADD_FAILURE() << "no failure for rate " << rate;
       } catch (const ClbError& e) {
         EXPECT_EQ(e.number(), kErrOverflow);
-        EXPECT_EQ(e.description(), u"オーバーフローしました");
+        EXPECT_EQ(e.description(), u"オーバーフローしました。");
       }
     }
   }

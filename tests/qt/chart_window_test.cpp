@@ -18,6 +18,8 @@
 #include "ui/qt/chart_window.h"
 #include "ui/qt/colors.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508::testing {
 namespace {
 
@@ -230,7 +232,7 @@ TEST(ChartHere, ScreenshotLinesAndColours) {
   Mouse(c.widget, QEvent::MouseMove, c.At(c.Newest() - 22));
   const QImage shot = c.chart->grab().toImage();
   const QString name = ScalePercent() == 100 ? u"chart.png"_s : u"chart_%1.png"_s.arg(ScalePercent());
-  ASSERT_TRUE(shot.save(QStringLiteral(RDX508_BUILD_DIR "/") + name));
+  ASSERT_TRUE(SaveScreenshot(shot, name));
 
   const QImage picture = c.widget->picture();
   const qreal ratio = picture.devicePixelRatio();
@@ -283,7 +285,7 @@ TEST(ChartHere, TenThousandDaysInOneView) {
   EXPECT_EQ(m.gridPosition(0), DaySeries::kMaxDays);  // the archive's days scroll the grid to its end
   EXPECT_EQ(m.readout(0).date, series.Archive.back().Date);
   const QImage picture = window.chart()->picture();
-  EXPECT_TRUE(picture.save(QStringLiteral(RDX508_BUILD_DIR "/chart_10000.png")));
+  EXPECT_TRUE(SaveScreenshot(picture, QStringLiteral("chart_10000.png")));
 }
 
 // The chart's checks once more, at 200 %.

@@ -83,7 +83,9 @@ TEST_P(PastedRow, FillsTheBoxesFromWhereItLands) {
   KeyClick(edit, Qt::Key_V, Qt::ControlModifier);
   KeyClick(Focused(), Qt::Key_Return);
   const DayRec& day = w.model->series().Days[1];
-  if (c.dated) EXPECT_EQ(day.Date, QStringLiteral("25/01/14"));
+  if (c.dated) {
+    EXPECT_EQ(day.Date, QStringLiteral("25/01/14"));
+  }
   EXPECT_EQ(day.Topix, c.topix);
   EXPECT_EQ(day.Nikkei, c.nikkei);
   EXPECT_EQ(day.Up, c.up);
@@ -101,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 u"３９１００\t2760\t900\t700\tx\ty\n", 2760, 39100, 900, 700, false},
                       PasteCase{"FromTheSecondBox", false, u"日経修正入力", u"39000\t1000\t600", 0, 39000,
                                 1000, 600, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(DailyEntry, NumberAndDateBoxesAskForDirectInput) {
   OpenWindow w;

@@ -39,7 +39,7 @@ TEST(EndToEnd, AddModifyDeleteSaveAndReadBothFilesBack) {
   w.type(QStringLiteral("日経修正入力"), QStringLiteral("39000"));
   w.type(QStringLiteral("上昇数修正入力"), QStringLiteral("1203"));
   w.type(QStringLiteral("下落数修正入力"), QStringLiteral("400"));
-  ASSERT_TRUE(w.grab().save(QStringLiteral(RDX508_BUILD_DIR "/rdx508_add_panel.png")));
+  ASSERT_TRUE(SaveScreenshot(w.grab(), QStringLiteral("rdx508_add_panel.png")));
   w.key(QStringLiteral("下落数修正入力"), Qt::Key_Return);
   ASSERT_EQ(w.model->series().DayCnt, days + 1);
   EXPECT_EQ(w.model->series().Days[1].Date, newDate);
@@ -62,7 +62,7 @@ TEST(EndToEnd, AddModifyDeleteSaveAndReadBothFilesBack) {
   const QString deletedDate = w.model->series().Days[4].Date;
   w.click(QStringLiteral("日付"), 3);
   ASSERT_TRUE(w.widget(QStringLiteral("削除"))->isVisible());
-  ASSERT_TRUE(w.grab().save(QStringLiteral(RDX508_BUILD_DIR "/rdx508_delete_panel.png")));
+  ASSERT_TRUE(SaveScreenshot(w.grab(), QStringLiteral("rdx508_delete_panel.png")));
   w.click(QStringLiteral("する"));
   EXPECT_EQ(w.model->series().DayCnt, days);
   ExpectMirrored(w);
@@ -107,7 +107,7 @@ TEST(EndToEnd, TwoUpStepsOfTheForecastWord) {
   for (const char16_t* column : {u"日付", u"TOPIX", u"上昇数", u"上昇率", u"騰落率"})
     EXPECT_FALSE(Caption(w, QString::fromUtf16(column), 26).isEmpty())
         << QString::fromUtf16(column).toStdString();
-  ASSERT_TRUE(w.grab().save(QStringLiteral(RDX508_BUILD_DIR "/rdx508_forecast.png")));
+  ASSERT_TRUE(SaveScreenshot(w.grab(), QStringLiteral("rdx508_forecast.png")));
 }
 
 }  // namespace

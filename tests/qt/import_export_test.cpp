@@ -53,7 +53,7 @@ TEST(ImportInWindow, PreviewThenEachChoice) {
                           Qt::LeftButton);
       }
       if (c.button == ImportDialog::kNewOnly)
-        d.grab().save(QStringLiteral(RDX508_BUILD_DIR "/import_preview.png"));
+        SaveScreenshot(d.grab().toImage(), QStringLiteral("import_preview.png"));
       return d.result();
     });
     EXPECT_EQ(changed, c.added > 0);

@@ -75,10 +75,8 @@ QImage OpenWindow::grab() {
   return window->grab().toImage();
 }
 
-QString OpenWindow::savePng(const QString& name) {
-  const QString path = QStringLiteral(RDX508_BUILD_DIR "/") + name;
-  grab().save(path);
-  return path;
+bool SaveScreenshot(const QImage& image, const QString& name) {
+  return image.save(QStringLiteral(RDX508_BUILD_DIR "/") + name);
 }
 
 void ExpectMirrored(const OpenWindow& w) {

@@ -36,7 +36,6 @@ class OpenWindow {
   void type(const QString& array, const QString& text, int index = -1);
   void key(const QString& array, Qt::Key key, int index = -1);
   QImage grab();
-  QString savePng(const QString& name);  // a screenshot in the build folder; returns the path
 
   FakeHost host;
   CLB_C1 clb{host};
@@ -47,6 +46,9 @@ class OpenWindow {
  private:
   QTemporaryDir dir_;
 };
+
+// Writes a screenshot into the build folder under `name`; false when it cannot.
+bool SaveScreenshot(const QImage& image, const QString& name);
 
 // Every widget matches its control: text, visibility, enabled state and geometry;
 // label cells also their colours and opacity.

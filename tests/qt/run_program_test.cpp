@@ -8,6 +8,8 @@
 #include "open_window.h"
 #include "ui/qt/run_program.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508::testing {
 namespace {
 

@@ -16,6 +16,8 @@
 #include "open_window.h"
 #include "ui/qt/cell_label.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508::testing {
 namespace {
 
@@ -218,7 +220,7 @@ TEST(ScaleHere, ScreenshotOfTheSampleData) {
   EXPECT_EQ(shot.size(), w.window->size() * ratio);
   const QString name =
       ScalePercent() == 100 ? u"main_window.png"_s : u"main_window_%1.png"_s.arg(ScalePercent());
-  ASSERT_TRUE(shot.save(QStringLiteral(RDX508_BUILD_DIR "/") + name));
+  ASSERT_TRUE(SaveScreenshot(shot, name));
 }
 
 // The checks above once more, at 200 %.

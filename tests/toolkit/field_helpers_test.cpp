@@ -2,6 +2,8 @@
 
 #include "toolkit_fixture.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508::testing {
 namespace {
 

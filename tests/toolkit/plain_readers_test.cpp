@@ -3,6 +3,8 @@
 
 #include "toolkit_fixture.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508::testing {
 namespace {
 
@@ -89,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {u"<empty>"_s, u"日経平均"_s, u"ｱｲ"_s}},
         ByteCase{"ZeroByteEndsLine", QByteArray("AB\0CD\r\n", 7), 1, {u"<empty>"_s, u"AB"_s}},
         ByteCase{"Exactly1000Bytes", QByteArray(1000, 'x'), 1, {u"<empty>"_s, QString(1000, u'x')}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(ToolkitTest, ByteReadSurvivesTruncatedDoubleByteAndGarbage) {
   List lines;
@@ -135,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(Limits, ByteReadFailureTest,
                                            ByteFailure{"LineOf1MB", QByteArray(1 << 20, 'x')},
                                            ByteFailure{"LeadByteAt1000", QByteArray(999, 'x') + "\x93\xfa"},
                                            ByteFailure{"Over10000Lines", ManyLines(10001)}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(ToolkitTest, ByteReadOfMissingFileOrFolderShowsBox) {
   List lines;

@@ -11,7 +11,7 @@ namespace rdx508::testing {
 
 class ToolkitTest : public ::testing::Test {
  protected:
-  QString path(const QString& name) const { return dir.path() + u"/"_s + name; }
+  QString path(const QString& name) const { return dir.path() + QStringLiteral("/") + name; }
   // Writes text in code page 932 and returns the file's path.
   QString writeText(const QString& name, const QString& text) {
     WriteBytes(path(name), ToCp932(text));

@@ -6,6 +6,8 @@
 
 #include "toolkit_fixture.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508::testing {
 namespace {
 
@@ -63,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(Bytes, WriteBackTest,
                                            BadBytes{"LoneHighBytes", "\x80\xa0\xfd\xfe\xff"},
                                            BadBytes{"ControlAndSubstitute", QByteArray("\x01\x1a\x7f", 3)},
                                            BadBytes{"LeadBeforeComma", "\x93"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // A UTF-8 file (with a byte order mark) may hold characters that code page 932 cannot:
 // they read as U+001A too. Found by fuzzing: a code page 932 file behind a mark decodes

@@ -7,6 +7,8 @@
 #include "app/startup.h"
 #include "ui/rdx_f508.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508::testing {
 namespace {
 

@@ -9,6 +9,8 @@
 #include "support/reference_year.h"
 #include "ui/calendar_note.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508::testing {
 namespace {
 

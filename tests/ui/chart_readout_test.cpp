@@ -6,6 +6,8 @@
 #include "ui/chart_input.h"
 #include "ui/chart_model.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508::testing {
 namespace {
 

@@ -3,6 +3,8 @@
 
 #include "form_fixture.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508::testing {
 namespace {
 

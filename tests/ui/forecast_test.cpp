@@ -7,6 +7,8 @@
 #include "toolkit/numeric.h"
 #include "ui/forecast_scale.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508::testing {
 namespace {
 

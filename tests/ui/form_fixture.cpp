@@ -4,6 +4,8 @@
 
 #include "toolkit/numeric.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508::testing {
 
 std::vector<QString> WeekdayDates(int count, QDate newest) {

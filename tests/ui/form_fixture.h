@@ -41,7 +41,7 @@ class FormTest : public ::testing::Test {
   void Load(const std::vector<DayRow>& rows, const Limits& limits = DefaultLimits());
   Control& C(const QString& array, int index = -1) { return form->control(array, index); }
   const QString& Text(const QString& array, int index = -1) { return C(array, index).text; }
-  bool PanelOpen() { return C(u"修正"_s).visible || C(u"削除"_s).visible; }
+  bool PanelOpen() { return C(QStringLiteral("修正")).visible || C(QStringLiteral("削除")).visible; }
 };
 
 }  // namespace rdx508::testing

@@ -4,6 +4,8 @@
 #include "form_fixture.h"
 #include "ui/colours.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508::testing {
 namespace {
 
@@ -111,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 false,
                                 false,
                                 false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace rdx508::testing

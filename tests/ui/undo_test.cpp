@@ -4,6 +4,8 @@
 
 #include "form_fixture.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508::testing {
 namespace {
 
@@ -87,7 +89,7 @@ TEST_P(EachChange, UndoRestoresAndRedoRepeatsIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, EachChange, ::testing::ValuesIn(kChanges),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(UndoTest, AChainUndoesInOrderAndANewChangeClearsRedo) {
   Load(UniformDays(5));
@@ -170,13 +172,13 @@ TEST_F(UndoTest, GridKeysScrollLikeTheArrowsButNotWithAPanelOpen) {
                {RDX_F508::Key::PageUp, 0},   {RDX_F508::Key::Up, 0},   {RDX_F508::Key::PageDown, 5},
                {RDX_F508::Key::Home, 0}};
   for (const Step& s : steps) {
-    form->keyPress({}, -1, s.key);
+    form->keyPress({}, s.key);
     EXPECT_EQ(form->GridOffset(), s.offset);
   }
   form->click(u"見出"_s, 9);
-  EXPECT_FALSE(form->keyPress(u"TOPIX修正入力"_s, -1, RDX_F508::Key::Down));
+  EXPECT_FALSE(form->keyPress(u"TOPIX修正入力"_s, RDX_F508::Key::Down));
   EXPECT_TRUE(PanelOpen());
-  EXPECT_TRUE(form->keyPress(u"TOPIX修正入力"_s, -1, RDX_F508::Key::Escape));
+  EXPECT_TRUE(form->keyPress(u"TOPIX修正入力"_s, RDX_F508::Key::Escape));
   EXPECT_FALSE(PanelOpen());
 }
 

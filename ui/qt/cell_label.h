@@ -1,5 +1,5 @@
 #pragma once
-// CellLabel: a painted label cell (text, text colour, background, opacity, alignment,
+// Internal to ui/qt/. CellLabel: a painted label cell (text, text colour, background, opacity, alignment,
 // font) that reports a click. Far cheaper to update than a QLabel, which matters for a
 // grid of some 300 cells rewritten on every refresh.
 

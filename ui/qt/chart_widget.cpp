@@ -11,6 +11,8 @@
 #include "ui/qt/colors.h"
 #include "ui/qt/fonts.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 namespace {

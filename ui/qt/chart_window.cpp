@@ -17,6 +17,8 @@
 
 #include "ui/qt/fonts.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-// The model's colours (0x00BBGGRR, or the two system colours) as Qt colours.
+// Internal to ui/qt/. The model's colours (0x00BBGGRR, or the two system colours) as Qt colours.
 
 #include <QColor>
 #include <QPalette>

@@ -1,5 +1,5 @@
 #pragma once
-// The import preview: what the file would add, what is stored already, which stored days
+// Internal to ui/qt/. The import preview: what the file would add, what is stored already, which stored days
 // the file gives other values, and which lines cannot be read, with the three choices.
 
 #include <QDialog>

@@ -1,5 +1,5 @@
 #pragma once
-// Import and export in the window, for the menu and for a file dropped on the window:
+// Internal to ui/qt/. Import and export in the window, for the menu and for a file dropped on the window:
 // independent of the main window's view, so that any caller can offer them. After a
 // successful import the caller mirrors its view (the model has redrawn its controls).
 

@@ -1,5 +1,5 @@
 #pragma once
-// LineWidget: a one-pixel line, solid or dotted, from one corner of the widget to the
+// Internal to ui/qt/. LineWidget: a one-pixel line, solid or dotted, from one corner of the widget to the
 // opposite one (horizontal when the widget is one pixel high).
 
 #include <QColor>

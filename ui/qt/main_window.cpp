@@ -183,7 +183,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       for (const Item& item : items_) {
         if (item.widget != watched) continue;
         bool used = false;
-        forward([&] { used = model_.keyPress(item.shown.array, item.shown.index, RDX_F508::Key::Enter); });
+        forward([&] { used = model_.keyPress(item.shown.array, RDX_F508::Key::Enter); });
         if (used) return true;
         break;
       }
@@ -221,9 +221,8 @@ QWidget* MainWindow::createWidget(const Control& control) {
       auto* label = new CellLabel(this);
       connect(label, &CellLabel::clicked, this,
               [this, array, index] { forward([&] { model_.click(array, index); }); });
-      connect(label, &CellLabel::activated, this, [this, array, index](int key) {
-        forward([&] { model_.keyPress(array, index, ModelKey(key)); });
-      });
+      connect(label, &CellLabel::activated, this,
+              [this, array](int key) { forward([&] { model_.keyPress(array, ModelKey(key)); }); });
       return label;
     }
     case ControlKind::TextBox: {
@@ -236,12 +235,10 @@ QWidget* MainWindow::createWidget(const Control& control) {
       connect(box, &QLineEdit::textEdited, this, [this, array, index](const QString& text) {
         forward([&] { model_.setText(array, index, text); });
       });
-      connect(box, &TextBox::enterPressed, this, [this, array, index] {
-        forward([&] { model_.keyPress(array, index, RDX_F508::Key::Enter); });
-      });
-      connect(box, &TextBox::escapePressed, this, [this, array, index] {
-        forward([&] { model_.keyPress(array, index, RDX_F508::Key::Escape); });
-      });
+      connect(box, &TextBox::enterPressed, this,
+              [this, array] { forward([&] { model_.keyPress(array, RDX_F508::Key::Enter); }); });
+      connect(box, &TextBox::escapePressed, this,
+              [this, array] { forward([&] { model_.keyPress(array, RDX_F508::Key::Escape); }); });
       return box;
     }
     case ControlKind::Button: {

@@ -1,5 +1,5 @@
 #pragma once
-// NoteDialog: the small editor of one day's note. Enter keeps the note, Escape cancels,
+// Internal to ui/qt/. NoteDialog: the small editor of one day's note. Enter keeps the note, Escape cancels,
 // an empty note removes it; a character the notes file cannot hold is named and refused.
 
 #include <QDialog>

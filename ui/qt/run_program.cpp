@@ -12,6 +12,8 @@
 #include "toolkit/clb_c1.h"
 #include "ui/rdx_f508.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-// TextBox: a one-line input box that reports Enter and Escape, so that the window can
+// Internal to ui/qt/. TextBox: a one-line input box that reports Enter and Escape, so that the window can
 // map them to confirming or cancelling an entry panel.
 
 #include <QLineEdit>

@@ -1,5 +1,5 @@
 #pragma once
-// Conversion of the layout's twips to device-independent pixels (15 twips per pixel).
+// Internal to ui/qt/. Conversion of the layout's twips to device-independent pixels (15 twips per pixel).
 // Qt scales device-independent pixels for high-DPI screens itself.
 
 #include <QRect>

@@ -14,8 +14,8 @@
 namespace rdx508 {
 
 struct ImportedDay {
-  int32_t line = 0;  // where the day stands in the file
-  DayRec day;        // Date in the short form "yy/mm/dd"
+  int32_t line = 0;   // where the day stands in the file
+  DayRec day;         // Date in the short form "yy/mm/dd"
   QString note = {};  // as written; "" for none (an empty or blank field, or no メモ column)
 };
 

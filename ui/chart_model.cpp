@@ -13,6 +13,8 @@
 #include "ui/cell_text.h"
 #include "ui/note_text.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace rdx508 {
 
 namespace {

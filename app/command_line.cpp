@@ -11,6 +11,7 @@
 #include "app/data_lock.h"
 #include "app/day_file.h"
 #include "app/import_merge.h"
+#include "app/notes_file.h"
 #include "app/save_data.h"
 #include "app/startup.h"
 #include "toolkit/clb_c1.h"
@@ -92,8 +93,8 @@ Request Parse(const QStringList& arguments) {
   return r;
 }
 
-// The stored data as the window loads them: the settings, the day series and the colour
-// ranges. False (and the reason printed) when a file cannot be read.
+// The stored data as the window loads them: the settings, the day series with its notes
+// and the colour ranges. False (and the reason printed) when a file cannot be read.
 struct StoredData {
   StartupTables tables;
   DaySeries series;
@@ -116,6 +117,9 @@ bool LoadStoredData(CLB_C1& clb, StoredData& data, QTextStream& err) {
   const QString archiveReport = LoadArchive(clb, data.tables.INI, data.series.Archive);
   if (!archiveReport.isEmpty()) err << kProgram << ": " << archiveReport << Qt::endl;
   DropDaysInSeries(data.series, data.series.Archive);
+  // Likewise the notes: an import saves them with the day file, so they must be read.
+  const QString notesReport = LoadNotes(clb, data.tables.INI, data.series.DayNotes);
+  if (!notesReport.isEmpty()) err << kProgram << ": " << notesReport << Qt::endl;
   LoadRanges(data.tables.ColorTbl, data.range);
   data.series.ComputeIndicators();
   return true;
@@ -156,6 +160,7 @@ int Import(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
     summary += u"値の異なる日 %1 を上書き"_s.arg(plan.conflicts);
   else
     summary += u"値の異なる日 %1 は保存済みのまま（--overwrite で上書き）"_s.arg(plan.conflicts);
+  if (plan.notesAdded > 0) summary += u"、メモのない日 %1 にメモを追加"_s.arg(plan.notesAdded);
 
   if (ApplyImport(data.series, file.days, mode).changed()) {
     if (!SaveDataFiles(clb, data.tables.INI, data.series, data.range)) {
@@ -218,7 +223,7 @@ QString CommandLineUsage() {
   return u"使い方:\n"
          u"  rdx508                                          ウィンドウを開きます\n"
          u"  rdx508 --import FILE [--overwrite]              CSV の日を日付ファイルに取り込みます\n"
-         u"                                                  （--overwrite: 値の異なる日も上書き）\n"
+         u"                                                  （--overwrite: 値やメモの異なる日も上書き）\n"
          u"  rdx508 --export FILE [--encoding utf-8|cp932]   すべての日を CSV に書き出します\n"
          u"                                                  （既定は BOM 付き UTF-8）\n"
          u"  rdx508 --help                                   この説明\n"

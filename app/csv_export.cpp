@@ -16,7 +16,7 @@ namespace rdx508 {
 
 namespace {
 
-using Days = std::vector<HistoryDay>;
+using Days = ExportDays;
 
 ExportCell Decimal(double value) {
   return {ExportCell::kDecimal, value, {}};
@@ -26,6 +26,14 @@ ExportCell Whole(int32_t value) {
 }
 ExportCell Text(QString text) {
   return {ExportCell::kText, 0, std::move(text)};
+}
+
+// A day's note as the export writes it: a note of blanks alone is none, as on import.
+QString ExportedNote(const Notes& notes, const QString& date) {
+  if (notes.isEmpty()) return {};
+  const auto note = notes.constFind(date);
+  if (note == notes.constEnd() || note->trimmed().isEmpty()) return {};
+  return *note;
 }
 
 }  // namespace
@@ -84,17 +92,18 @@ const std::vector<ExportColumn>& ExportColumns() {
       {u"日経平均"_s, [](const Days& d, size_t i) { return Decimal(d[i].day.Nikkei); }},
       {u"上昇数"_s, [](const Days& d, size_t i) { return Whole(d[i].day.Up); }},
       {u"下落数"_s, [](const Days& d, size_t i) { return Whole(d[i].day.Down); }},
-      {u"騰落幅"_s, [](const Days& d, size_t i) { return Decimal(HistoryChange(d, i, false)); }},
+      {u"騰落幅"_s, [](const Days& d, size_t i) { return Decimal(HistoryChange(d.history, i, false)); }},
       {u"5日平均"_s, [](const Days& d, size_t i) { return Decimal(d[i].ind.Tp5Avg); }},
       {u"25日平均"_s, [](const Days& d, size_t i) { return Decimal(d[i].ind.Tp25Avg); }},
       {u"乖離率"_s, [](const Days& d, size_t i) { return Decimal(HistoryDivergence(d[i], false)); }},
-      {u"日経騰落幅"_s, [](const Days& d, size_t i) { return Decimal(HistoryChange(d, i, true)); }},
+      {u"日経騰落幅"_s, [](const Days& d, size_t i) { return Decimal(HistoryChange(d.history, i, true)); }},
       {u"日経5日平均"_s, [](const Days& d, size_t i) { return Decimal(d[i].ind.Nk5Avg); }},
       {u"日経25日平均"_s, [](const Days& d, size_t i) { return Decimal(d[i].ind.Nk25Avg); }},
       {u"日経乖離率"_s, [](const Days& d, size_t i) { return Decimal(HistoryDivergence(d[i], true)); }},
       {u"上昇率"_s, [](const Days& d, size_t i) { return Decimal(d[i].ind.UpRatio); }},
       {u"上昇率5日平均"_s, [](const Days& d, size_t i) { return Decimal(d[i].ind.UpRatio5); }},
       {u"騰落レシオ"_s, [](const Days& d, size_t i) { return Decimal(d[i].ind.AdRatio); }},
+      {u"メモ"_s, [](const Days& d, size_t i) { return Text(ExportedNote(d.notes, d[i].day.Date)); }},
   };
   return columns;
 }
@@ -102,7 +111,7 @@ const std::vector<ExportColumn>& ExportColumns() {
 namespace {
 
 // A text cell as a CSV field: quoted when it holds a delimiter, a quote or a line break
-// (only a hand-edited date text can).
+// (a note, or a hand-edited date text).
 void AppendText(QString& out, const QString& cell) {
   const bool plain = std::none_of(cell.cbegin(), cell.cend(),
                                   [](QChar c) { return c == u',' || c == u'"' || c == u'\r' || c == u'\n'; });
@@ -130,15 +139,16 @@ void AppendCell(QString& out, const ExportCell& cell) {
 }
 
 QString CsvText(const Days& days) {
+  const size_t count = days.history.size();
   const std::vector<ExportColumn>& columns = ExportColumns();
   QString text;
-  text.reserve(static_cast<qsizetype>(days.size() + 1) * 120);
+  text.reserve(static_cast<qsizetype>(count + 1) * 120);
   for (size_t c = 0; c < columns.size(); ++c) {
     if (c > 0) text += u',';
     text += columns[c].header;
   }
   text += u"\r\n"_s;
-  for (size_t i = 0; i < days.size(); ++i) {
+  for (size_t i = 0; i < count; ++i) {
     for (size_t c = 0; c < columns.size(); ++c) {
       if (c > 0) text += u',';
       AppendCell(text, columns[c].cell(days, i));
@@ -151,7 +161,7 @@ QString CsvText(const Days& days) {
 }  // namespace
 
 QString ExportCsvText(const DaySeries& series) {
-  return CsvText(DayHistory(series));
+  return CsvText({DayHistory(series), series.DayNotes});
 }
 
 std::optional<QByteArray> EncodeCsv(const QString& text, CsvEncoding encoding, QString* why) {
@@ -182,8 +192,8 @@ bool WriteCsvFile(const QString& path, const QByteArray& bytes, QString* why) {
 
 bool ExportCsvFile(const DaySeries& series, const QString& path, CsvEncoding encoding, QString* why,
                    size_t* days) {
-  const Days history = DayHistory(series);
-  const std::optional<QByteArray> bytes = EncodeCsv(CsvText(history), encoding, why);
+  const std::vector<HistoryDay> history = DayHistory(series);
+  const std::optional<QByteArray> bytes = EncodeCsv(CsvText({history, series.DayNotes}), encoding, why);
   if (!bytes || !WriteCsvFile(path, *bytes, why)) return false;
   if (days) *days = history.size();
   return true;

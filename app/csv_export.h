@@ -1,6 +1,6 @@
 #pragma once
 // Writing every day, the archive's included, oldest first, as a CSV file a spreadsheet
-// opens: the five stored values and the derived indicators.
+// opens: the five stored values, the derived indicators and the day's note.
 
 #include <QByteArray>
 #include <QString>
@@ -25,16 +25,25 @@ struct ExportCell {
   QString text;
 };
 
-// One column of the export: its header and the cell of day `i` of the history.
+// The days an export writes, oldest first, and the notes of the days by date.
+struct ExportDays {
+  const std::vector<HistoryDay>& history;
+  const Notes& notes;
+  const HistoryDay& operator[](size_t i) const { return history[i]; }
+};
+
+// One column of the export: its header and the cell of day `i`.
 struct ExportColumn {
   QString header;
-  ExportCell (*cell)(const std::vector<HistoryDay>& days, size_t i);
+  ExportCell (*cell)(const ExportDays& days, size_t i);
 };
 
 // The columns in file order. Stored values: date as yyyy/mm/dd, the two indexes to two
 // decimals, the counts as integers. Derived values, all to two decimals: change, 5- and
 // 25-day averages and divergence (per mille) of TOPIX and of the Nikkei average, then
 // 上昇率, 上昇率5日平均 and 騰落レシオ (percent); empty where a day's window is not full.
+// Last the day's note (メモ), empty where it has none: a column at the end leaves every
+// other column where earlier exports had it.
 const std::vector<ExportColumn>& ExportColumns();
 
 // Appends `value` to two decimals exactly as RenderDecimal(value, 2, 1, false) renders it

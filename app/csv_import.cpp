@@ -6,6 +6,7 @@
 
 #include "app/csv_fields.h"
 #include "app/csv_text.h"
+#include "app/notes_file.h"
 #include "toolkit/text_file.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -14,7 +15,7 @@ namespace rdx508 {
 
 namespace {
 
-enum Column { kDate, kTopix, kNikkei, kUp, kDown, kColumns };
+enum Column { kDate, kTopix, kNikkei, kUp, kDown, kNote, kColumns };
 
 struct ColumnNames {
   QString shown;        // the program's name of the column
@@ -28,6 +29,7 @@ const std::array<ColumnNames, kColumns>& Names() {
       {u"日経平均"_s, {u"日経平均"_s, u"日経225"_s, u"nikkei"_s, u"n225"_s}},
       {u"上昇数"_s, {u"上昇数"_s, u"値上がり"_s, u"値上がり銘柄数"_s, u"advancing"_s, u"up"_s}},
       {u"下落数"_s, {u"下落数"_s, u"値下がり"_s, u"値下がり銘柄数"_s, u"declining"_s, u"down"_s}},
+      {u"メモ"_s, {u"メモ"_s, u"note"_s, u"memo"_s}},
   }};
   return names;
 }
@@ -41,8 +43,9 @@ QString HeaderKey(const QString& text) {
 }
 
 struct Header {
-  std::array<qsizetype, kColumns> index{-1, -1, -1, -1, -1};  // field of each column, -1 when absent
-  int found = 0;
+  std::array<qsizetype, kColumns> index{-1, -1, -1, -1, -1, -1};  // field of each column, -1 when absent
+  int found = 0;                                                  // columns found
+  int values = 0;                                                 // of them, value columns (a note is none)
   QString failure;
 };
 
@@ -59,6 +62,7 @@ Header ResolveHeader(const QStringList& fields) {
       } else {
         header.index[c] = f;
         ++header.found;
+        if (c != kDate && c != kNote) ++header.values;
       }
     }
   }
@@ -78,6 +82,16 @@ CsvRecord FirstRecord(QStringView text, QChar delimiter) {
 
 bool SameValues(const DayRec& a, const DayRec& b) {
   return a.Topix == b.Topix && a.Nikkei == b.Nikkei && a.Up == b.Up && a.Down == b.Down;
+}
+
+// A note field: as written, a field of blanks alone being none; nullopt (and why) when the
+// notes file could not hold it.
+FieldValue<QString> CsvNote(const QString& field) {
+  if (field.trimmed().isEmpty()) return {QString(), {}};
+  QString problem = NoteProblem(field);
+  if (problem.isEmpty()) return {field, {}};
+  if (problem.endsWith(u'。')) problem.chop(1);
+  return {std::nullopt, problem};
 }
 
 }  // namespace
@@ -154,7 +168,7 @@ CsvImport ParseCsvImport(QByteArrayView bytes, const QString& file) {
     import.failure = import.Message(header.failure, headerRecord.line);
     return import;
   }
-  if (header.found == 1) {
+  if (header.values == 0) {
     import.failure =
         import.Message(u"値の列（東証平均・日経平均・上昇数・下落数）がありません"_s, headerRecord.line);
     return import;
@@ -208,6 +222,8 @@ CsvImport ParseCsvImport(QByteArrayView bytes, const QString& file) {
     index(kNikkei, day.Nikkei);
     count(kUp, day.Up);
     count(kDown, day.Down);
+    const FieldValue<QString> note = CsvNote(field(kNote));
+    if (!note.value) problems.append(Names()[kNote].shown + u": "_s + note.why);
     if (!problems.isEmpty()) {
       reject(record.line, problems.join(u"、"_s));
       return true;
@@ -216,11 +232,13 @@ CsvImport ParseCsvImport(QByteArrayView bytes, const QString& file) {
     const auto earlier = byDate.constFind(day.Date);
     if (earlier == byDate.constEnd()) {
       byDate.insert(day.Date, import.days.size());
-      import.days.push_back({record.line, day});
-    } else if (SameValues(import.days[*earlier].day, day)) {
-      ++import.repeated;
+      import.days.push_back({record.line, day, *note.value});
+    } else if (const ImportedDay& first = import.days[*earlier]; !SameValues(first.day, day)) {
+      reject(record.line, u"同じ日付の行が%1行目にあり、値が違います"_s.arg(first.line));
+    } else if (first.note != *note.value) {
+      reject(record.line, u"同じ日付の行が%1行目にあり、メモが違います"_s.arg(first.line));
     } else {
-      reject(record.line, u"同じ日付の行が%1行目にあり、値が違います"_s.arg(import.days[*earlier].line));
+      ++import.repeated;
     }
     return true;
   });

@@ -1,6 +1,7 @@
 #pragma once
 // Reading a spreadsheet's CSV file of days: its columns found by name, every data line
-// turned into a day in the program's short date form or rejected with its reason.
+// turned into a day in the program's short date form (with its note, if the file has a
+// メモ column) or rejected with its reason.
 
 #include <QByteArrayView>
 #include <QString>
@@ -13,8 +14,9 @@
 namespace rdx508 {
 
 struct ImportedDay {
-  int32_t line = 0;  // where the day stands in the file
-  DayRec day;        // Date in the short form "yy/mm/dd"
+  int32_t line = 0;   // where the day stands in the file
+  DayRec day;         // Date in the short form "yy/mm/dd"
+  QString note = {};  // as written; "" for none (an empty or blank field, or no メモ column)
 };
 
 struct RejectedLine {
@@ -45,8 +47,10 @@ struct CsvImport {
 CsvImport ReadCsvImport(const QString& path, const QString& name = {});
 
 // Parses a CSV file's bytes; `file` names it in messages. The first non-blank line is the
-// header. It must name a date column and at least one value column; other columns are
-// ignored. Blank lines are skipped; an empty value is 0.
+// header. It must name a date column and at least one value column; a メモ column is read
+// too, other columns are ignored. Blank lines are skipped; an empty value is 0. A note
+// that the notes file could not hold (a line break, a character code page 932 lacks)
+// rejects its line.
 CsvImport ParseCsvImport(QByteArrayView bytes, const QString& file);
 
 }  // namespace rdx508

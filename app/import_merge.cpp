@@ -52,6 +52,20 @@ struct StoredDays {
 
 }  // namespace
 
+namespace {
+
+// What an imported note does to a stored day's note.
+struct NoteMerge {
+  bool added;    // the day has none and the file gives one
+  bool differs;  // the file gives another than the day's
+};
+NoteMerge MergeNote(const QString& stored, const QString& incoming) {
+  const bool given = !incoming.isEmpty();
+  return {given && stored.isEmpty(), given && !stored.isEmpty() && stored != incoming};
+}
+
+}  // namespace
+
 bool SameStoredValues(const DayRec& a, const DayRec& b) {
   return a.Up == b.Up && a.Down == b.Down && Stored(a.Topix) == Stored(b.Topix) &&
          Stored(a.Nikkei) == Stored(b.Nikkei);
@@ -64,12 +78,17 @@ ImportPlan PlanImport(const DaySeries& series, const std::vector<ImportedDay>& d
     const DayRec* match = stored.Find(imported.day.Date);
     if (!match) {
       ++plan.newDays;
-    } else if (SameStoredValues(*match, imported.day)) {
+      continue;
+    }
+    const QString storedNote = series.DayNotes.value(match->Date);
+    const NoteMerge note = MergeNote(storedNote, imported.note);
+    if (note.added) ++plan.notesAdded;
+    if (SameStoredValues(*match, imported.day) && !note.differs) {
       ++plan.identical;
     } else {
       ++plan.conflicts;
       if (plan.firstConflicts.size() < ImportPlan::kListedConflicts)
-        plan.firstConflicts.push_back({imported.line, *match, imported.day});
+        plan.firstConflicts.push_back({imported.line, *match, imported.day, storedNote, imported.note});
     }
   }
   return plan;
@@ -78,24 +97,40 @@ ImportPlan PlanImport(const DaySeries& series, const std::vector<ImportedDay>& d
 ImportResult ApplyImport(DaySeries& series, const std::vector<ImportedDay>& days, ImportMode mode) {
   ImportResult result;
   StoredDays all(series);
+  Notes notes = series.DayNotes;  // shares the stored notes until one changes
+  bool daysChanged = false;
   for (const ImportedDay& imported : days) {
     const std::optional<qint64> key = DayKey(imported.day.Date);
     const auto it = key ? all.byDay.constFind(*key) : all.byDay.constEnd();
     if (it == all.byDay.constEnd()) {
       if (key) all.byDay.insert(*key, all.days.size());
       all.days.push_back(imported.day);
+      if (!imported.note.isEmpty()) notes.insert(imported.day.Date, imported.note);
       ++result.added;
+      daysChanged = true;
       continue;
     }
     DayRec& stored = all.days[*it];
-    if (mode != ImportMode::Overwrite || SameStoredValues(stored, imported.day)) continue;
-    stored.Topix = imported.day.Topix;
-    stored.Nikkei = imported.day.Nikkei;
-    stored.Up = imported.day.Up;
-    stored.Down = imported.day.Down;
+    const NoteMerge note = MergeNote(notes.value(stored.Date), imported.note);
+    if (note.added) {
+      notes.insert(stored.Date, imported.note);
+      ++result.notesAdded;
+    }
+    const bool valuesDiffer = !SameStoredValues(stored, imported.day);
+    if (mode != ImportMode::Overwrite || (!valuesDiffer && !note.differs)) continue;
+    if (valuesDiffer) {
+      stored.Topix = imported.day.Topix;
+      stored.Nikkei = imported.day.Nikkei;
+      stored.Up = imported.day.Up;
+      stored.Down = imported.day.Down;
+      daysChanged = true;
+    }
+    if (note.differs) notes.insert(stored.Date, imported.note);
     ++result.overwritten;
   }
   if (!result.changed()) return result;
+  series.DayNotes = std::move(notes);
+  if (!daysChanged) return result;
 
   // The whole history in date order, split anew: the newest 998 days are the series,
   // every older one goes to the archive, newest first.

@@ -31,7 +31,8 @@ void PaintNow(QWidget* window) {
   QCoreApplication::sendEvent(window, &request);
 }
 
-// 10,000 weekdays up to 2024/11/29 in the long date form, whose texts sort as their dates.
+// 10,000 weekdays up to 2024/11/29 in the long date form, whose texts sort as their dates,
+// one in ten with a note.
 DaySeries TenThousandDays() {
   DaySeries s;
   QDate d(2024, 11, 29);
@@ -40,6 +41,8 @@ DaySeries TenThousandDays() {
     const DayRec day{d.toString(QStringLiteral("yyyy/MM/dd")),
                      1500 + 800 * std::sin(k / 500.0) + (k * 37) % 41, 800 + (k * 53) % 300,
                      700 + (k * 31) % 250, 20000 + 9000 * std::sin(k / 700.0)};
+    // One day in ten carries a note, so that the date axis holds a mark for each.
+    if (k % 10 == 0) s.DayNotes.insert(day.Date, QStringLiteral("日銀会合、利上げ見送り %1").arg(k));
     if (k < DaySeries::kMaxDays) {
       s.Days[size_t(k) + 1] = day;
       s.DayCnt = k + 1;
@@ -80,7 +83,9 @@ struct Fixture {
     model.showRange(ChartRange::All);
     PaintNow(chart.get());
   }
-  bool ok() const { return model.dayCount() == kDays && chart->width() == 1600; }
+  bool ok() const {
+    return model.dayCount() == kDays && model.notedDays().size() == kDays / 10 && chart->width() == 1600;
+  }
 };
 
 Fixture* theFixture = nullptr;
@@ -160,6 +165,23 @@ void BM_ChartSyncChanged10000(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ChartSyncChanged10000)->Unit(benchmark::kMillisecond);
+
+// A note set and cleared again: the marks are found anew over every day.
+void BM_ChartSyncNoteChanged10000(benchmark::State& state) {
+  Fixture& f = *theFixture;
+  const QString date = f.series.Days[5].Date;
+  int k = 0;
+  for (auto _ : state) {
+    if (k++ % 2)
+      f.series.DayNotes.remove(date);
+    else
+      f.series.DayNotes.insert(date, QStringLiteral("SQ"));
+    benchmark::DoNotOptimize(f.model.sync(f.input));
+  }
+  f.series.DayNotes.remove(date);
+  f.model.sync(f.input);
+}
+BENCHMARK(BM_ChartSyncNoteChanged10000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

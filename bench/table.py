@@ -120,6 +120,8 @@ ROWS = [
         bench("BM_ChartSyncUnchanged10000")),
     Row("chart: keeping it up to date after an edit (history of 10,000 days rebuilt)", "— (absolute)",
         bench("BM_ChartSyncChanged10000")),
+    Row("chart: keeping it up to date after a note changed (marks of 1,000 notes found anew)", "— (absolute)",
+        bench("BM_ChartSyncNoteChanged10000")),
 ]
 
 

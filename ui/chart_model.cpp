@@ -3,6 +3,7 @@
 #include "ui/chart_model.h"
 
 #include <QHash>
+#include <QStringList>
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -10,6 +11,9 @@
 
 #include "calendar/date_text.h"
 #include "ui/cell_text.h"
+#include "ui/note_text.h"
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace rdx508 {
 
@@ -28,6 +32,9 @@ bool SameDay(const DayRec& a, const DayRec& b) {
 
 // Trading days in a month when a newest date to count back from is missing.
 constexpr int kDaysPerMonth = 21;
+
+// Notes a tool tip over several marks lists at most.
+constexpr int kTipNotes = 8;
 
 }  // namespace
 
@@ -71,9 +78,17 @@ void ChartModel::RebuildDays(const DaySeries& series) {
   }
 }
 
+void ChartModel::FindNotedDays() {
+  notedDays_.clear();
+  if (notes_.isEmpty()) return;
+  for (size_t i = 0; i < days_.size(); ++i)
+    if (notes_.contains(days_[i].day.Date)) notedDays_.push_back(int(i));
+}
+
 bool ChartModel::sync(const ChartInput& input) {
   bool changed = false;
-  if (input.series && !SameSeries(*input.series)) {
+  const bool daysChanged = input.series && !SameSeries(*input.series);
+  if (daysChanged) {
     const int before = dayCount();
     const bool wasShown = synced_ && before > 0;
     const bool showedAll = wasShown && first_ == 0 && count_ >= before;
@@ -95,6 +110,12 @@ bool ChartModel::sync(const ChartInput& input) {
     Clamp(first_, count_);
     if (cursor_ && *cursor_ >= n) cursor_.reset();
     changed = true;
+  }
+  // Equal maps that share their data compare at once.
+  if (input.series && (daysChanged || !(input.series->DayNotes == notes_))) {
+    changed = changed || !(input.series->DayNotes == notes_);
+    notes_ = input.series->DayNotes;
+    FindNotedDays();
   }
   if (input.nikkei != nikkei_) {
     nikkei_ = input.nikkei;
@@ -222,7 +243,12 @@ QRectF ChartModel::readoutRect() const {
 
 QRectF ChartModel::axisRect() const {
   const QRectF last = paneRect(ChartPane::UpRatio);
-  return QRectF(last.left(), last.bottom(), last.width(), metrics_.axisHeight);
+  return QRectF(last.left(), last.bottom() + metrics_.noteHeight, last.width(), metrics_.axisHeight);
+}
+
+QRectF ChartModel::noteStripRect() const {
+  const QRectF last = paneRect(ChartPane::UpRatio);
+  return QRectF(last.left(), last.bottom(), last.width(), metrics_.noteHeight);
 }
 
 double ChartModel::dayWidth() const {
@@ -319,7 +345,7 @@ void ChartModel::Relayout() {
   const ChartMetrics& m = metrics_;
   const double left = m.left, right = std::max(width_ - m.right, left + 1);
   const double top = m.readoutHeight + m.top;
-  const double room = std::max(height_ - top - m.axisHeight - 2 * m.gap, 3.0);
+  const double room = std::max(height_ - top - m.noteHeight - m.axisHeight - 2 * m.gap, 3.0);
   const std::array<double, 3> heights = {room * 0.5, room * 0.25, room * 0.25};
   double y = top;
   for (size_t k = 0; k < panes_.size(); ++k) {
@@ -334,6 +360,24 @@ void ChartModel::Relayout() {
   scales_[size_t(ChartPane::AdRatio)] = AdRatioScale(ticksFor(ChartPane::AdRatio));
   scales_[size_t(ChartPane::UpRatio)] = NiceScale(0, 100, ticksFor(ChartPane::UpRatio));
   ticks_ = TimeTicks(monthKeys_, first_, count_, dayWidth(), m.monthSpacing);
+  PlaceNoteMarks();
+}
+
+void ChartModel::PlaceNoteMarks() {
+  marks_.clear();
+  const double half = noteMarkHalfWidth();
+  const auto begin = std::lower_bound(notedDays_.cbegin(), notedDays_.cend(), first_);
+  const auto end = std::lower_bound(begin, notedDays_.cend(), first_ + count_);
+  for (auto it = begin; it != end; ++it) {
+    const double x = xOfDay(*it);
+    // A mark that would overlap the one before joins it.
+    if (!marks_.empty() && x - half < marks_.back().right) {
+      marks_.back().last = *it;
+      marks_.back().right = x + half;
+    } else {
+      marks_.push_back({*it, *it, x - half, x + half});
+    }
+  }
 }
 
 // ---- Lines ------------------------------------------------------------------------------
@@ -422,11 +466,45 @@ bool ChartModel::moveCursor(int delta) {
 }
 
 ChartReadout ChartModel::readout(int day) const {
-  return ReadoutOf(clb_, days_, size_t(day), nikkei_, limits_, colours_);
+  ChartReadout r = ReadoutOf(clb_, days_, size_t(day), nikkei_, limits_, colours_);
+  r.note = noteOf(day);
+  return r;
 }
 
 int32_t ChartModel::gridPosition(int day) const {
   return day >= 0 && day < dayCount() ? gridPositions_[size_t(day)] : 0;
+}
+
+// ---- Notes ------------------------------------------------------------------------------
+
+QString ChartModel::noteOf(int day) const {
+  if (day < 0 || day >= dayCount() || notes_.isEmpty()) return {};
+  return notes_.value(days_[size_t(day)].day.Date);
+}
+
+QString ChartModel::noteTipAt(QPointF at) const {
+  const QRectF strip = noteStripRect();
+  // A little room below the strip: the marks are small.
+  if (at.y() < strip.top() || at.y() > strip.bottom() + 2 || count_ == 0) return {};
+  // The noted days whose marks lie under the point.
+  const double half = noteMarkHalfWidth();
+  const int low = first_ + int(std::floor((at.x() - half - paneRect(ChartPane::Index).left()) / dayWidth()));
+  const auto begin = std::lower_bound(notedDays_.cbegin(), notedDays_.cend(), std::max(low, first_));
+  std::vector<int> under;
+  for (auto it = begin; it != notedDays_.cend() && *it < first_ + count_; ++it) {
+    const double x = xOfDay(*it);
+    if (x - half > at.x()) break;
+    if (x + half >= at.x()) under.push_back(*it);
+  }
+  if (under.empty()) return {};
+  if (under.size() == 1)
+    return days_[size_t(under.front())].day.Date + u'\n' + ShortenedNote(noteOf(under.front()));
+  QStringList lines;
+  for (size_t k = 0; k < under.size() && k < size_t(kTipNotes); ++k)
+    lines.append(days_[size_t(under[k])].day.Date + u"　"_s + NoteHeadline(noteOf(under[k])));
+  if (under.size() > size_t(kTipNotes))
+    lines.append(u"ほか %1 件（拡大すると1日ずつ見られます）"_s.arg(under.size() - kTipNotes));
+  return lines.join(u'\n');
 }
 
 }  // namespace rdx508

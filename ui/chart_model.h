@@ -2,14 +2,16 @@
 // ChartModel: the chart window without a display. It holds every stored day (the archive's
 // included) with its indicators, which of them are shown, the three panes (the index with
 // its averages, 騰落レシオ, 上昇率) with their value scales, the month and year ticks of
-// the trading-day axis, the band zones, and the cursor with its read-out. A painter draws
-// from it; zooming, panning and the range buttons change it.
+// the trading-day axis, the band zones, the marks of the days with a note, and the cursor
+// with its read-out. A painter draws from it; zooming, panning and the range buttons
+// change it.
 
 #include <QList>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
 #include <QtGlobal>
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
@@ -35,6 +37,7 @@ struct ChartMetrics {
   double readoutHeight = 40;  // the read-out above the panes
   double top = 8;             // between the read-out and the first pane
   double axisHeight = 20;     // the month and year labels below them
+  double noteHeight = 8;      // the strip of note marks between the last pane and the labels
   double left = 64;           // the value labels left of the panes
   double right = 12;
   double gap = 6;            // between two panes
@@ -68,7 +71,8 @@ class ChartModel {
   void setSize(double width, double height);
   QRectF paneRect(ChartPane pane) const { return panes_[size_t(pane)]; }
   QRectF readoutRect() const;
-  QRectF axisRect() const;  // below the last pane, for the month labels
+  QRectF axisRect() const;       // below the note strip, for the month labels
+  QRectF noteStripRect() const;  // just below the last pane, for the note marks
 
   // The days shown: first ... first + count - 1, oldest first.
   int first() const { return first_; }
@@ -122,10 +126,27 @@ class ChartModel {
   // Moves the cursor by `delta` days, or puts it on the newest shown day when it is not
   // among the days shown.
   bool moveCursor(int delta);
+  // The day's read-out, with its note.
   ChartReadout readout(int day) const;
   // The position in the day series the main grid scrolls to for a day: its own, or for a
   // day of the archive the oldest position, as far down as the grid goes.
   int32_t gridPosition(int day) const;
+
+  // The note of a day; "" when it has none.
+  QString noteOf(int day) const;
+  // The days with a note, ascending.
+  const std::vector<int>& notedDays() const { return notedDays_; }
+  // A mark on the date axis for one noted day shown, or for several whose marks would
+  // overlap: a triangle pointing up at the day, stretched over the days of a run.
+  struct NoteMark {
+    int first, last;     // the first and last noted day it stands for
+    double left, right;  // its extent in pixels along the axis
+  };
+  const std::vector<NoteMark>& noteMarks() const { return marks_; }
+  double noteMarkHalfWidth() const { return std::max(metrics_.noteHeight * 0.6, 3.0); }
+  // The tool tip of a point over the note strip: the date and note of the noted day whose
+  // mark lies under it, or the dates and first lines of several; "" where no mark is.
+  QString noteTipAt(QPointF at) const;
 
  private:
   bool SameSeries(const DaySeries& series) const;
@@ -133,6 +154,8 @@ class ChartModel {
   std::pair<int, int> RangeOf(ChartRange range) const;  // first, count
   void Clamp(int& first, int& count) const;
   void Relayout();
+  void FindNotedDays();
+  void PlaceNoteMarks();
   ValueScale IndexScale(int maxTicks) const;
   ValueScale AdRatioScale(int maxTicks) const;
   ChartPane PaneOf(ChartLine line) const;
@@ -149,6 +172,9 @@ class ChartModel {
   std::vector<QDate> dates_;
   std::vector<int> monthKeys_;
   std::vector<int32_t> gridPositions_;
+  Notes notes_;                 // as last synced (shared with the series until it changes)
+  std::vector<int> notedDays_;  // the days whose date has a note, ascending
+  std::vector<NoteMark> marks_;
   bool nikkei_ = false;
   std::array<BandLimits, 3> limits_{};
   BandColours colours_{};

@@ -41,6 +41,7 @@ struct ChartReadout {
   QString date;  // as stored
   WeekdayText weekday;
   std::array<ReadoutItem, kReadFieldCount> items;
+  QString note;  // the day's note, whole; "" when it has none
 };
 
 // The read-out of day `i` of `days` (oldest first), with the index of the Nikkei average

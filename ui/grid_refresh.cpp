@@ -10,27 +10,13 @@
 #include "toolkit/numeric.h"
 #include "ui/cell_text.h"
 #include "ui/colours.h"
+#include "ui/note_text.h"
 #include "ui/rdx_f508.h"
 #include "ui/weekday_text.h"
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace rdx508 {
-
-namespace {
-
-// A note as a tool tip shows it: in lines of a readable width, and a note longer than a
-// screenful cut short with "…" (the note itself is kept whole).
-QString ShortenedNote(const QString& note) {
-  constexpr qsizetype kShown = 240, kLine = 40;
-  const QString shown = note.size() <= kShown ? note : note.left(kShown) + u"…"_s;
-  QString lines;
-  for (qsizetype at = 0; at < shown.size(); at += kLine)
-    lines += (at > 0 ? u"\n"_s : QString()) + shown.mid(at, kLine);
-  return lines;
-}
-
-}  // namespace
 
 double RDX_F508::IndexValue(int32_t position) const {
   if (position < 0 || position > DaySeries::kMaxDays) return 0;

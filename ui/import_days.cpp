@@ -11,8 +11,9 @@ ImportResult RDX_F508::ImportDays(const std::vector<ImportedDay>& days, ImportMo
   EditState before = CaptureState();
   const ImportResult result = ApplyImport(series_, days, mode);
   if (!result.changed()) return result;
-  history_.Record(std::move(before),
-                  {u"取込（追加 %1、上書き %2）"_s.arg(result.added).arg(result.overwritten), {}});
+  QString what = u"取込（追加 %1、上書き %2"_s.arg(result.added).arg(result.overwritten);
+  if (result.notesAdded > 0) what += u"、メモ追加 %1"_s.arg(result.notesAdded);
+  history_.Record(std::move(before), {what + u'）', {}});
   ScrollToPosition(gridOffset_ + 1);  // held within the new scroll limits
   return result;
 }

@@ -1,5 +1,5 @@
 // The export: its header, the stored and derived values of every day oldest first, empty
-// cells where a window is not full, and both encodings.
+// cells where a window is not full, the note quoted as needed, and both encodings.
 
 #include <gtest/gtest.h>
 
@@ -27,22 +27,23 @@ TEST(CsvExport, WritesEveryDayOldestFirstWithItsDerivedValues) {
       s.Archive.append(day);
   }
   s.DayCnt = 25;
+  s.DayNotes.insert(s.Days[1].Date, u"日銀会合、利上げ見送り, \"据え置き\""_s);
   s.ComputeIndicators();
 
   const QStringList lines = ExportCsvText(s).split(u"\r\n"_s);
   ASSERT_EQ(lines.size(), 28);  // header, 26 days, and the empty text after the last CR LF
   EXPECT_EQ(lines[0],
             u"日付,東証平均,日経平均,上昇数,下落数,騰落幅,5日平均,25日平均,乖離率,"
-            u"日経騰落幅,日経5日平均,日経25日平均,日経乖離率,上昇率,上昇率5日平均,騰落レシオ"_s);
-  EXPECT_EQ(lines[1], u"2024/11/01,100.00,20000.13,600,400,,,,,,,,,60.00,,"_s);
-  EXPECT_EQ(lines[2], u"2024/11/02,100.00,20000.13,600,400,0.00,,,,0.00,,,,60.00,,"_s);
-  EXPECT_EQ(lines[5], u"2024/11/05,100.00,20000.13,600,400,0.00,100.00,,,0.00,20000.13,,,60.00,60.00,"_s);
+            u"日経騰落幅,日経5日平均,日経25日平均,日経乖離率,上昇率,上昇率5日平均,騰落レシオ,メモ"_s);
+  EXPECT_EQ(lines[1], u"2024/11/01,100.00,20000.13,600,400,,,,,,,,,60.00,,,"_s);
+  EXPECT_EQ(lines[2], u"2024/11/02,100.00,20000.13,600,400,0.00,,,,0.00,,,,60.00,,,"_s);
+  EXPECT_EQ(lines[5], u"2024/11/05,100.00,20000.13,600,400,0.00,100.00,,,0.00,20000.13,,,60.00,60.00,,"_s);
   EXPECT_EQ(
       lines[25],
-      u"2024/11/25,100.00,20000.13,600,400,0.00,100.00,100.00,0.00,0.00,20000.13,20000.13,0.00,60.00,60.00,150.00"_s);
+      u"2024/11/25,100.00,20000.13,600,400,0.00,100.00,100.00,0.00,0.00,20000.13,20000.13,0.00,60.00,60.00,150.00,"_s);
   EXPECT_EQ(
       lines[26],
-      u"2024/11/26,125.00,20000.13,600,400,25.00,105.00,101.00,237.62,0.00,20000.13,20000.13,0.00,60.00,60.00,150.00"_s);
+      u"2024/11/26,125.00,20000.13,600,400,25.00,105.00,101.00,237.62,0.00,20000.13,20000.13,0.00,60.00,60.00,150.00,\"日銀会合、利上げ見送り, \"\"据え置き\"\"\""_s);
   EXPECT_TRUE(lines[27].isEmpty());
 }
 
@@ -83,7 +84,7 @@ TEST(CsvExport, EncodesAsUtf8WithAMarkOrAsCp932AndQuotesOddDates) {
   s.Days[1] = {u"x,\"€\""_s, 1, 2, 3, 4};  // a hand-edited date text that names no day
   s.DayCnt = 1;
   const QString text = ExportCsvText(s);
-  EXPECT_TRUE(text.endsWith(u"\r\n\"x,\"\"€\"\"\",1.00,4.00,2,3,,,,,,,,,40.00,,\r\n"_s))
+  EXPECT_TRUE(text.endsWith(u"\r\n\"x,\"\"€\"\"\",1.00,4.00,2,3,,,,,,,,,40.00,,,\r\n"_s))
       << text.toStdString();
   EXPECT_EQ(EncodeCsv(text, CsvEncoding::Utf8), "\xEF\xBB\xBF" + text.toUtf8());
   QString why;

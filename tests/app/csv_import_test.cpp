@@ -24,23 +24,26 @@ TEST(CsvImport, ReadsAnExcelFileWithColumnsInAnyOrder) {
   const CsvImport r = ParseCsvImport(bytes, u"a.csv"_s);
   ASSERT_TRUE(r.failure.isEmpty()) << r.failure.toStdString();
   EXPECT_EQ(r.encoding, u"CP932"_s);
-  EXPECT_EQ(r.columns, (QStringList{u"日付"_s, u"東証平均"_s, u"日経平均"_s, u"上昇数"_s, u"下落数"_s}));
+  EXPECT_EQ(r.columns,
+            (QStringList{u"日付"_s, u"東証平均"_s, u"日経平均"_s, u"上昇数"_s, u"下落数"_s, u"メモ"_s}));
   ASSERT_EQ(r.days.size(), 2u);
   const DayRec& first = r.days[0].day;
   EXPECT_EQ(r.days[0].line, 2);
   EXPECT_EQ(first.Date, u"24/11/29"_s);
   EXPECT_EQ(std::tuple(first.Topix, first.Nikkei, first.Up, first.Down),
             std::tuple(2680.71, 38208.03, 1020, 560));
+  EXPECT_EQ(r.days[0].note, u"x"_s);
   const DayRec& second = r.days[1].day;
   EXPECT_EQ(r.days[1].line, 5);
   EXPECT_EQ(second.Date, u"24/11/28"_s);
   EXPECT_EQ(std::tuple(second.Topix, second.Nikkei, second.Up, second.Down), std::tuple(0.0, 0.0, 900, 12));
+  EXPECT_EQ(r.days[1].note, u"y"_s);
   EXPECT_EQ(r.rejectedCount, 0);
 }
 
 TEST(CsvImport, ReadsEveryEncodingAndQuotingASpreadsheetWrites) {
   const QString text =
-      u"memo;日付;上昇数\r\n\"two\r\nlines; \"\"q\"\"\";2024/1/5;\"1,203\"\r\nx;2024/1/6;\"1\"7\n"_s;
+      u"備考;日付;上昇数\r\n\"two\r\nlines; \"\"q\"\"\";2024/1/5;\"1,203\"\r\nx;2024/1/6;\"1\"7\n"_s;
   auto encoded = [&text](QStringConverter::Encoding encoding) {
     QStringEncoder encoder(encoding);
     return QByteArray(encoder.encode(text));

@@ -6,6 +6,7 @@
 
 #include <QDate>
 
+#include "app/csv_export.h"
 #include "app/day_history.h"
 #include "app/import_preview.h"
 
@@ -74,6 +75,35 @@ TEST(ImportMerge, MatchesStoredDaysByCalendarDayAndKeepsTheirDateText) {
   EXPECT_EQ(s.DayCnt, 1);
   EXPECT_EQ(s.Days[1].Date, u"07/3/15"_s);
   EXPECT_EQ(s.Days[1].Up, 9);
+}
+
+TEST(ImportMerge, NotesGoOutAndComeBackAddedToDaysWithoutOneReplacedOnlyOnOverwrite) {
+  DaySeries exported = SeriesOf(3);
+  const QString bank = u"日銀会合、利上げ見送り, \"据え置き\"「様子見」"_s;
+  exported.DayNotes.insert(u"24/12/31"_s, bank);
+  exported.DayNotes.insert(u"24/12/30"_s, u"SQ"_s);
+  const QByteArray csv =
+      ExportCsvText(exported).toUtf8() + "2025/01/06,1,2,3,4,,,,,,,,,,,,\xF0\x9F\x93\x88\r\n";
+  const CsvImport file = ParseCsvImport(csv, u"c.csv"_s);
+  ASSERT_EQ(file.days.size(), 3u);
+  EXPECT_EQ(file.days[2].note, bank);   // oldest first: 24/12/31 is the last
+  ASSERT_EQ(file.rejected.size(), 1u);  // a note code page 932 cannot hold refuses its line
+  EXPECT_TRUE(file.rejected[0].why.startsWith(u"メモ: "_s)) << file.rejected[0].why.toStdString();
+
+  DaySeries stored = SeriesOf(3);
+  stored.DayNotes.insert(u"24/12/30"_s, u"大発会"_s);
+  const ImportPreview preview = PreviewImport(stored, file);
+  EXPECT_EQ(preview.Counts(), u"新しい日 0、同じ日 2、値の異なる日 1、メモを足す日 1、取り込めない行 1"_s);
+  EXPECT_EQ(preview.Conflicts(), QStringList{u"2024/12/30（3行目）: メモ「大発会」→「SQ」"_s});
+  for (ImportMode mode : {ImportMode::NewOnly, ImportMode::Overwrite}) {
+    DaySeries t = stored;
+    const ImportResult result = ApplyImport(t, file.days, mode);
+    EXPECT_EQ(result.notesAdded, 1);
+    EXPECT_EQ(t.DayNotes.value(u"24/12/31"_s), bank);
+    EXPECT_EQ(t.DayNotes.value(u"24/12/30"_s), mode == ImportMode::Overwrite ? u"SQ"_s : u"大発会"_s);
+    EXPECT_FALSE(t.DayNotes.contains(u"24/12/29"_s));  // an empty field removes nothing
+    EXPECT_FALSE(ApplyImport(t, file.days, mode).changed());
+  }
 }
 
 TEST(ImportMerge, SplitsTheHistoryAroundThe998NewestDays) {

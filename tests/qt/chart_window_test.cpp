@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QToolTip>
 
 #include <cmath>
 #include "open_window.h"
@@ -105,6 +106,34 @@ TEST(ChartWindow, FollowsEveryChangeOfTheMainWindowAtOnce) {
   EXPECT_EQ(c.model->zones(ChartPane::AdRatio).front().high, 75);
 }
 
+TEST(ChartWindow, NoteMarksFollowTheWindowAndShowTheirNoteOverTheMark) {
+  OpenChart c;
+  const int day = c.Newest() - 3;
+  const QString date = c.model->days()[size_t(day)].day.Date;
+  c.w.window->runDeferred([&] { c.w.model->SetNote(date, u"日銀会合、利上げ見送り"_s); });
+  ASSERT_EQ(c.model->noteMarks().size(), 1u);
+  EXPECT_EQ(c.model->noteMarks()[0].first, day);
+  // The mark is drawn in the note colour under its day, and hovering it shows the note.
+  const QImage picture = c.widget->picture();
+  const qreal ratio = picture.devicePixelRatio();
+  const QPointF mark(c.model->xOfDay(day), c.model->noteStripRect().bottom() - 2);
+  EXPECT_EQ(picture.pixelColor((mark * ratio).toPoint()), QColor(0xD0, 0x20, 0x20));
+  QHelpEvent help(QEvent::ToolTip, mark.toPoint(), c.widget->mapToGlobal(mark.toPoint()));
+  QApplication::sendEvent(c.widget, &help);
+  EXPECT_EQ(QToolTip::text(), date + u"\n日銀会合、利上げ見送り"_s);
+  Mouse(c.widget, QEvent::MouseMove, c.At(day));
+  EXPECT_EQ(c.model->readout(*c.model->cursor()).note, u"日銀会合、利上げ見送り"_s);
+
+  c.w.window->runCommand(u"undo"_s);
+  EXPECT_TRUE(c.model->noteMarks().empty());
+  QHelpEvent again(QEvent::ToolTip, mark.toPoint(), c.widget->mapToGlobal(mark.toPoint()));
+  QApplication::sendEvent(c.widget, &again);
+  EXPECT_FALSE(again.isAccepted());  // no tip where no mark is
+  c.w.window->runCommand(u"redo"_s);
+  EXPECT_EQ(c.model->noteMarks().size(), 1u);
+  Mouse(c.widget, QEvent::Leave, QPointF());
+}
+
 TEST(ChartWindow, AHoverRepaintsOnlyTheCrosshairAndTheReadout) {
   OpenChart c;
   c.widget->repaint();
@@ -196,6 +225,10 @@ TEST(ChartHere, ScreenshotLinesAndColours) {
   OpenChart c;
   c.chart->resize(1100, 640);
   QApplication::processEvents();
+  for (const auto& [back, note] : std::vector<std::pair<int, QString>>{
+           {22, u"日銀会合、利上げ見送り"_s}, {40, u"米雇用統計"_s}, {53, u"SQ"_s}})
+    c.w.window->runDeferred(
+        [&] { c.w.model->SetNote(c.model->days()[size_t(c.Newest() - back)].day.Date, note); });
   Mouse(c.widget, QEvent::MouseMove, c.At(c.Newest() - 22));
   const QImage shot = c.chart->grab().toImage();
   const QString name = ScalePercent() == 100 ? u"chart.png"_s : u"chart_%1.png"_s.arg(ScalePercent());
@@ -268,7 +301,7 @@ TEST(ChartScale, At200Percent) {
   ASSERT_TRUE(child.waitForFinished(240000)) << "the 200 % run did not end";
   const QByteArray output = child.readAll();
   EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
-  EXPECT_TRUE(output.contains("[  PASSED  ] 8 tests")) << output.toStdString();
+  EXPECT_TRUE(output.contains("[  PASSED  ] 9 tests")) << output.toStdString();
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "support/chart_days.h"
 #include "support/fake_host.h"
 #include "ui/chart_model.h"
+#include "ui/note_text.h"
 
 namespace rdx508 {
 namespace {
@@ -190,6 +191,76 @@ TEST_F(ChartModelTest, TheRatioScaleShowsTheLineAt100AndTheBandLimitsNearTheData
   EXPECT_LT(model.scale(ChartPane::AdRatio).high, 300);  // a far limit does not squash the data
   EXPECT_DOUBLE_EQ(model.scale(ChartPane::UpRatio).low, 0);
   EXPECT_DOUBLE_EQ(model.scale(ChartPane::UpRatio).high, 100);
+}
+
+TEST_F(ChartModelTest, DaysWithANoteCarryAMarkOnTheDateAxisThatShowsTheNote) {
+  Sync(1200);
+  const quint64 revision = model.revision();
+  auto dateOf = [&](int day) { return model.days()[size_t(day)].day.Date; };
+  const QString longNote = QString(300, u'株');
+  for (const auto& [day, note] : std::vector<std::pair<int, QString>>{
+           {1150, u"日銀会合、利上げ見送り"_s}, {1151, u"SQ"_s}, {1190, longNote}, {20, u"大発会"_s}})
+    series.DayNotes.insert(dateOf(day), note);
+  EXPECT_TRUE(model.sync(Input()));  // a note alone redraws
+  EXPECT_GT(model.revision(), revision);
+  EXPECT_FALSE(model.sync(Input()));
+  EXPECT_EQ(model.notedDays(), (std::vector<int>{20, 1150, 1151, 1190}));
+  EXPECT_EQ(model.noteStripRect().top(), model.paneRect(ChartPane::UpRatio).bottom());
+  EXPECT_EQ(model.axisRect().top(), model.noteStripRect().bottom());
+
+  const double y = model.noteStripRect().center().y();
+  const double half = model.noteMarkHalfWidth();
+  struct Case {
+    int first, count;
+    std::vector<std::pair<int, int>> marks;  // first and last noted day of each mark
+  };
+  for (const Case& c : std::vector<Case>{{1140, 60, {{1150, 1150}, {1151, 1151}, {1190, 1190}}},
+                                         {0, 1200, {{20, 20}, {1150, 1151}, {1190, 1190}}},
+                                         {1170, 30, {{1190, 1190}}}}) {
+    model.setView(c.first, c.count);
+    SCOPED_TRACE(c.count);
+    std::vector<std::pair<int, int>> marks;
+    for (const ChartModel::NoteMark& m : model.noteMarks()) {
+      marks.emplace_back(m.first, m.last);
+      EXPECT_DOUBLE_EQ(m.left, model.xOfDay(m.first) - half);  // pointing at its days
+      EXPECT_DOUBLE_EQ(m.right, model.xOfDay(m.last) + half);
+    }
+    EXPECT_EQ(marks, c.marks);
+    for (size_t k = 1; k < model.noteMarks().size(); ++k)  // marks never overlap
+      EXPECT_GE(model.noteMarks()[k].left, model.noteMarks()[k - 1].right);
+  }
+
+  // Hovering: the note of the mark under the pointer, shortened; two close marks list both.
+  model.setView(1140, 60);
+  const std::vector<std::pair<QPointF, QString>> tips = {
+      {{model.xOfDay(1150) - half / 2, y}, dateOf(1150) + u"\n日銀会合、利上げ見送り"_s},
+      {{model.xOfDay(1190), y}, dateOf(1190) + u'\n' + ShortenedNote(longNote)},
+      {{model.xOfDay(1170), y}, QString()},                                // between marks
+      {{model.xOfDay(1151), model.noteStripRect().top() - 3}, QString()},  // over the pane
+  };
+  for (const auto& [at, tip] : tips)
+    EXPECT_EQ(model.noteTipAt(at), tip) << at.x();
+  EXPECT_TRUE(ShortenedNote(longNote).endsWith(u"…"_s));
+  model.showRange(ChartRange::All);
+  EXPECT_EQ(model.noteTipAt({(model.xOfDay(1150) + model.xOfDay(1151)) / 2, y}),
+            dateOf(1150) + u"　日銀会合、利上げ見送り\n"_s + dateOf(1151) + u"　SQ"_s);
+
+  // The read-out carries the note; changes and an undo's restored notes follow at once.
+  EXPECT_EQ(model.readout(1151).note, u"SQ"_s);
+  EXPECT_EQ(model.readout(1152).note, QString());
+  const Notes before = series.DayNotes;
+  series.DayNotes.remove(dateOf(20));
+  EXPECT_TRUE(model.sync(Input()));
+  EXPECT_EQ(model.noteMarks().front().first, 1150);
+  series.DayNotes = before;
+  EXPECT_TRUE(model.sync(Input()));
+  EXPECT_EQ(model.noteMarks().front().first, 20);
+  // A newer day moves every day's index; the marks stay on their dates.
+  series.Insert(1, {u"24/12/30"_s, 2100, 900, 700, 31000});
+  series.ComputeIndicators();
+  EXPECT_TRUE(model.sync(Input()));
+  EXPECT_EQ(model.notedDays(), (std::vector<int>{20, 1150, 1151, 1190}));
+  EXPECT_EQ(model.dayCount(), 1201);
 }
 
 }  // namespace

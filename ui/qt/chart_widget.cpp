@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <cmath>
 
@@ -24,6 +25,7 @@ const QColor kFrame(0x9a, 0x9a, 0x9a);
 const QColor kLabel(0x50, 0x50, 0x50);
 const QColor kAbsentText(0xa0, 0xa0, 0xa0);
 const QColor kCrosshair(0x40, 0x40, 0x40);
+const QColor kNoteMark(0xD0, 0x20, 0x20);  // as the grid's note mark
 
 struct LineLook {
   ChartLine line;
@@ -94,6 +96,7 @@ void ChartWidget::updateMetrics() {
   const double line = fm.height();
   m.readoutHeight = std::ceil(2 * line + 14);
   m.axisHeight = std::ceil(line + 8);
+  m.noteHeight = std::ceil(line * 0.5 + 2);
   m.left = std::ceil(fm.horizontalAdvance(u"99,999.99"_s) + 14);
   m.right = 14;
   // Room for half a tick label above the first pane, and for two between panes.
@@ -174,6 +177,7 @@ void ChartWidget::paintBase(QPainter& painter) const {
   for (ChartPane pane : kChartPanes)
     paintPane(painter, pane);
   paintAxis(painter);
+  paintNoteMarks(painter);
 }
 
 void ChartWidget::paintPane(QPainter& painter, ChartPane pane) const {
@@ -294,11 +298,29 @@ void ChartWidget::paintAxis(QPainter& painter) const {
     const double width = QFontMetricsF(painter.font()).horizontalAdvance(tick.label);
     if (x + 3 + width > axis.right()) continue;  // no room left of the edge
     painter.setPen(QPen(tick.yearStart ? kYearLine : kGridLine, 1));
-    painter.drawLine(QPointF(Snap(x), axis.top()), QPointF(Snap(x), axis.top() + 4));
+    painter.drawLine(QPointF(Snap(x), model_.noteStripRect().top()), QPointF(Snap(x), axis.top() + 4));
     painter.setPen(kLabel);
     painter.drawText(QRectF(x + 3, axis.top() + 2, width + 2, fm.height()), Qt::AlignLeft, tick.label);
   }
   painter.setFont(font());
+}
+
+void ChartWidget::paintNoteMarks(QPainter& painter) const {
+  const QRectF strip = model_.noteStripRect();
+  const double half = model_.noteMarkHalfWidth();
+  const double top = strip.top() + 1, bottom = strip.bottom() - 1;
+  painter.save();
+  painter.setClipRect(strip.adjusted(-half, 0, half, 0));
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(kNoteMark);
+  for (const ChartModel::NoteMark& mark : model_.noteMarks()) {
+    // Pointing up at the day; a run of days stretches the point into a flat top.
+    const QPointF corners[4] = {
+        {mark.left + half, top}, {mark.right - half, top}, {mark.right, bottom}, {mark.left, bottom}};
+    painter.drawPolygon(corners, 4);
+  }
+  painter.restore();
 }
 
 void ChartWidget::paintOverlay(QPainter& painter) const {
@@ -336,6 +358,25 @@ void ChartWidget::paintReadout(QPainter& painter) const {
     painter.setPen(ModelColor(r.weekday.color, palette()));
     painter.drawText(box.adjusted(fm.horizontalAdvance(date), 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                      r.weekday.text);
+  }
+  // The day's note, cut to the free place below the date.
+  if (!r.note.isEmpty()) {
+    const QRectF box = cell(1, 0);
+    const double side = std::ceil(fm.height() * 0.45);
+    const double middle = box.center().y();
+    const QPointF mark[3] = {{box.left() + side / 2, middle - side / 2},
+                             {box.left() + side, middle + side / 2},
+                             {box.left(), middle + side / 2}};
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kNoteMark);
+    painter.drawPolygon(mark, 3);
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const QRectF text = box.adjusted(side + 4, 0, 0, 0);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
+                     fm.elidedText(r.note.simplified(), Qt::ElideRight, text.width()));
   }
   static constexpr int kPlace[kReadFieldCount][2] = {{0, 1}, {0, 2}, {0, 3}, {0, 4}, {0, 5},
                                                      {1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}};
@@ -434,6 +475,23 @@ QRegion ChartWidget::overlayRegion() const {
 }
 
 // ---- Mouse and keys ---------------------------------------------------------------------
+
+bool ChartWidget::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QString tip = model_.noteTipAt(help->pos());
+  if (tip.isEmpty()) {
+    QToolTip::hideText();
+    event->ignore();
+  } else {
+    // The tip goes when the pointer leaves the marks it names.
+    const QRectF strip = model_.noteStripRect();
+    const double half = model_.noteMarkHalfWidth();
+    const QRectF near(help->pos().x() - half, strip.top(), 2 * half, strip.height() + 2);
+    QToolTip::showText(help->globalPos(), tip, this, near.toAlignedRect());
+  }
+  return true;
+}
 
 void ChartWidget::hoverAt(QPointF at) {
   const QRegion before = overlayRegion();

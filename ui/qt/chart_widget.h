@@ -38,6 +38,7 @@ class ChartWidget : public QWidget {
   void viewChanged();
 
  protected:
+  bool event(QEvent* event) override;  // the tool tips of the note marks
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
@@ -53,6 +54,7 @@ class ChartWidget : public QWidget {
   void paintBase(QPainter& painter) const;
   void paintPane(QPainter& painter, ChartPane pane) const;
   void paintAxis(QPainter& painter) const;
+  void paintNoteMarks(QPainter& painter) const;
   void paintOverlay(QPainter& painter) const;
   void paintReadout(QPainter& painter) const;
   void paintCrosshair(QPainter& painter) const;

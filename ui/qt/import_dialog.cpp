@@ -26,6 +26,12 @@ ImportDialog::ImportDialog(const ImportPreview& preview, QWidget* parent) : QDia
   auto* counts = new QLabel(preview.Counts(), this);
   counts->setWordWrap(true);
   layout->addWidget(counts);
+  if (const QString rule = preview.NoteRule(); !rule.isEmpty()) {
+    auto* notes = new QLabel(rule, this);
+    notes->setWordWrap(true);
+    notes->setForegroundRole(QPalette::PlaceholderText);
+    layout->addWidget(notes);
+  }
 
   QStringList details;
   if (plan.conflicts > 0) {
@@ -54,7 +60,7 @@ ImportDialog::ImportDialog(const ImportPreview& preview, QWidget* parent) : QDia
   }
   layout->addLayout(buttons);
 
-  newOnly_->setEnabled(plan.newDays > 0);
+  newOnly_->setEnabled(plan.newDays > 0 || plan.notesAdded > 0);
   overwrite_->setEnabled(plan.conflicts > 0);
   QPushButton* preferred =
       newOnly_->isEnabled() ? newOnly_ : (overwrite_->isEnabled() ? overwrite_ : cancel_);

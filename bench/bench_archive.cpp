@@ -16,6 +16,7 @@
 #include "app/save_data.h"
 #include "app/startup.h"
 #include "bench/bench_data.h"
+#include "support/fake_host.h"
 #include "toolkit/text_file.h"
 
 using namespace rdx508;
@@ -27,7 +28,7 @@ constexpr int kArchiveDays = 10000;
 // A program folder of 998 days, with or without a 10,000-day archive beside the day file.
 struct Folder {
   QTemporaryDir dir;
-  bench::BenchHost host;
+  testing::FakeHost host = testing::QuietHost();
   CLB_C1 clb{host};
   StartupTables tables;
   DaySeries series;

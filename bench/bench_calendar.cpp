@@ -12,6 +12,7 @@
 #include "bench/bench_data.h"
 #include "calendar/holiday_list.h"
 #include "calendar/holiday_list_file.h"
+#include "support/fake_host.h"
 #include "toolkit/clb_c1.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -66,7 +67,7 @@ BENCHMARK(BM_ReadHolidayList1250)->Unit(benchmark::kMicrosecond);
 
 // The start-up step: the file read, its lines parsed and the list handed to the calendar.
 void BM_LoadHolidayList1250(benchmark::State& state) {
-  bench::BenchHost host;
+  testing::FakeHost host = testing::QuietHost();
   host.folder = Folder().dir.path();
   for (auto _ : state) {
     CLB_C1 clb(host);
@@ -78,7 +79,7 @@ BENCHMARK(BM_LoadHolidayList1250)->Unit(benchmark::kMicrosecond);
 
 // 休日暦作成 and the forecast row's first question (the business day after a date).
 void BM_ClosedDayTableAndFirstBusinessDay(benchmark::State& state) {
-  bench::BenchHost host;
+  testing::FakeHost host = testing::QuietHost();
   std::shared_ptr<const HolidayList> list;
   if (state.range(0) == 1) list = std::make_shared<const HolidayList>(ReadHolidayList(Folder().bytes).days);
   for (auto _ : state) {

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "bench/bench_data.h"
+#include "support/fake_host.h"
 #include "toolkit/clb_c1.h"
 #include "ui/chart_input.h"
 #include "ui/qt/chart_widget.h"
@@ -57,7 +58,7 @@ DaySeries TenThousandDays() {
 
 struct Fixture {
   QTemporaryDir dir;
-  bench::BenchHost host;
+  testing::FakeHost host = testing::QuietHost();
   CLB_C1 clb{host};
   DaySeries series = TenThousandDays();
   ChartInput input;

@@ -12,6 +12,7 @@
 #include "app/day_series.h"
 #include "app/startup.h"
 #include "bench/bench_data.h"
+#include "support/fake_host.h"
 #include "toolkit/clb_c1.h"
 #include "ui/rdx_f508.h"
 
@@ -37,7 +38,7 @@ DayFileFixture& BigDayFile() {
 }
 
 void BM_TRead32768(benchmark::State& state) {
-  bench::BenchHost host;
+  testing::FakeHost host = testing::QuietHost();
   CLB_C1 clb(host);
   auto& file = BigDayFile();
   for (auto _ : state) {
@@ -105,7 +106,7 @@ BENCHMARK(BM_Floor_SumFiveFields998)->Unit(benchmark::kMicrosecond);
 // The model's full refresh with 998 days loaded from a real program folder.
 void BM_RedrawGridModel998(benchmark::State& state) {
   QTemporaryDir dir;
-  bench::BenchHost host;
+  testing::FakeHost host = testing::QuietHost();
   host.folder = dir.path();
   if (!bench::WriteProgramFolder(dir.path(), DaySeries::kMaxDays)) {
     state.SkipWithError("program folder not written");

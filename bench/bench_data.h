@@ -1,25 +1,12 @@
 #pragma once
-// Synthetic inputs for the benchmarks: a day file of any length, a whole program folder
-// (settings, day file, colour-range file) and a silent Host.
+// Synthetic inputs for the benchmarks: a day file of any length and a whole program folder
+// (settings, day file, colour-range file).
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
-#include "toolkit/host.h"
-
 namespace rdx508::bench {
-
-class BenchHost : public Host {
- public:
-  QString folder;
-  QDateTime now() const override { return QDateTime(QDate(2024, 11, 29), QTime(18, 30)); }
-  QString programFolder() const override { return folder; }
-  void errorBox(const QString&, const QString&) override {}
-  bool askYesNo(const QString&) override { return false; }
-  void startupNotice(const QString&) override {}
-  void endProgram() override {}
-};
 
 // A day file in code page 932 with CR LF: header, comment and `lines` - 1 data lines
 // (section 1 up to row 999, further lines in sections 2, 3, ..., all of them declared).

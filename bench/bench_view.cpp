@@ -12,6 +12,7 @@
 
 #include "app/startup.h"
 #include "bench/bench_data.h"
+#include "support/fake_host.h"
 #include "toolkit/clb_c1.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/main_window.h"
@@ -41,7 +42,7 @@ class PaintCounter : public QObject {
 // window of the same size, holding the texts of the grid at offsets 0 and 1.
 struct Views {
   QTemporaryDir dir;
-  bench::BenchHost host;
+  testing::FakeHost host = testing::QuietHost();
   CLB_C1 clb{host};
   StartupTables tables;
   std::unique_ptr<RDX_F508> model;

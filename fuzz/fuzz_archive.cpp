@@ -24,7 +24,7 @@ void Fail(const char* what, const QString& first, const QString& second) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static fuzz::SilentHost host;
+  static testing::FakeHost host = testing::QuietHost();
   CLB_C1 clb(host);
   const QDateTime now(QDate(2024, 11, 29), QTime(18, 30));
   QList<DayRec> first;

@@ -11,7 +11,7 @@
 using namespace rdx508;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static fuzz::SilentHost host;
+  static testing::FakeHost host = testing::QuietHost();
   static CLB_C1 clb(host);
   int32_t count = 1;
   if (size >= 1) {

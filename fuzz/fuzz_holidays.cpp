@@ -28,7 +28,7 @@ void Fail(const char* what) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static fuzz::SilentHost host;
+  static testing::FakeHost host = testing::QuietHost();
   const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 
   const HolidayListReading reading = ReadHolidayList(bytes);

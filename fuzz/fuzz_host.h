@@ -1,6 +1,6 @@
 #pragma once
-// Support shared by the fuzz harnesses: a silent Host and a scratch file that each
-// input is written to before a reader opens it.
+// Support shared by the fuzz harnesses: a scratch file that each input is written to
+// before a reader opens it, and the fake Host of the tests, quiet.
 
 #include <QByteArray>
 #include <QDateTime>
@@ -8,20 +8,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "toolkit/host.h"
+#include "support/fake_host.h"
 
 namespace rdx508::fuzz {
-
-class SilentHost : public Host {
- public:
-  QString folder;
-  QDateTime now() const override { return QDateTime(QDate(2024, 11, 29), QTime(18, 30)); }
-  QString programFolder() const override { return folder; }
-  void errorBox(const QString&, const QString&) override {}
-  bool askYesNo(const QString&) override { return false; }
-  void startupNotice(const QString&) override {}
-  void endProgram() override {}
-};
 
 // A private folder for this process (under /dev/shm when it exists).
 const QString& ScratchFolder();

@@ -12,7 +12,7 @@
 using namespace rdx508;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static fuzz::SilentHost host;
+  static testing::FakeHost host = testing::QuietHost();
   static CLB_C1 clb(host);
   if (size < 9) return 0;
   double raw;

@@ -10,7 +10,7 @@
 using namespace rdx508;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static fuzz::SilentHost host;
+  static testing::FakeHost host = testing::QuietHost();
   CLB_C1 clb(host);
   const QString path = fuzz::WriteScratch("input.txt", data, size);
 #if FUZZ_READER == 1

@@ -35,7 +35,7 @@ Table3 SaveAndRead(CLB_C1& clb, const char* name, const QString& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static fuzz::SilentHost host;
+  static testing::FakeHost host = testing::QuietHost();
   CLB_C1 clb(host);
   const QDateTime now(QDate(2024, 11, 29), QTime(18, 30));
   const uint8_t* split = std::find(data, data + size, uint8_t{0xFF});

@@ -36,8 +36,8 @@ void TypeIntoPanel(RDX_F508& window, const QStringList& typed) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static fuzz::SilentHost host = [] {
-    fuzz::SilentHost h;
+  static testing::FakeHost host = [] {
+    testing::FakeHost h = testing::QuietHost();
     h.folder = fuzz::ScratchFolder();
     static const char settings[] =
         "1,3,FUZZ\r\n01,001,,,\\DAYS.TXT\r\n01,002,,,\\OUT_DAYS.TXT\r\n"

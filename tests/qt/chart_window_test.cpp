@@ -225,10 +225,11 @@ TEST(ChartHere, ScreenshotLinesAndColours) {
   OpenChart c;
   c.chart->resize(1100, 640);
   QApplication::processEvents();
-  for (const auto& [back, note] : std::vector<std::pair<int, QString>>{
+  for (const auto& noted : std::vector<std::pair<int, QString>>{
            {22, u"日銀会合、利上げ見送り"_s}, {40, u"米雇用統計"_s}, {53, u"SQ"_s}})
-    c.w.window->runDeferred(
-        [&] { c.w.model->SetNote(c.model->days()[size_t(c.Newest() - back)].day.Date, note); });
+    c.w.window->runDeferred([&] {
+      c.w.model->SetNote(c.model->days()[size_t(c.Newest() - noted.first)].day.Date, noted.second);
+    });
   Mouse(c.widget, QEvent::MouseMove, c.At(c.Newest() - 22));
   const QImage shot = c.chart->grab().toImage();
   const QString name = ScalePercent() == 100 ? u"chart.png"_s : u"chart_%1.png"_s.arg(ScalePercent());

@@ -204,26 +204,20 @@ CsvImport ParseCsvImport(QByteArrayView bytes, const QString& file) {
                           .arg(LastShortYear())
                           .arg(field(kDate).trimmed()));
     }
-    auto index = [&](Column c, double& into) {
-      const FieldValue<double> v = CsvIndex(field(c));
+    // A column's field read into `into`, or its problem noted under the column's name.
+    auto take = [&](Column c, auto& into, auto read) {
+      const auto v = read(field(c));
       if (v.value)
         into = *v.value;
       else
         problems.append(Names()[c].shown + u": "_s + v.why);
     };
-    auto count = [&](Column c, int32_t& into) {
-      const FieldValue<int32_t> v = CsvCount(field(c));
-      if (v.value)
-        into = *v.value;
-      else
-        problems.append(Names()[c].shown + u": "_s + v.why);
-    };
-    index(kTopix, day.Topix);
-    index(kNikkei, day.Nikkei);
-    count(kUp, day.Up);
-    count(kDown, day.Down);
-    const FieldValue<QString> note = CsvNote(field(kNote));
-    if (!note.value) problems.append(Names()[kNote].shown + u": "_s + note.why);
+    take(kTopix, day.Topix, CsvIndex);
+    take(kNikkei, day.Nikkei, CsvIndex);
+    take(kUp, day.Up, CsvCount);
+    take(kDown, day.Down, CsvCount);
+    QString note;
+    take(kNote, note, CsvNote);
     if (!problems.isEmpty()) {
       reject(record.line, problems.join(u"、"_s));
       return true;
@@ -232,10 +226,10 @@ CsvImport ParseCsvImport(QByteArrayView bytes, const QString& file) {
     const auto earlier = byDate.constFind(day.Date);
     if (earlier == byDate.constEnd()) {
       byDate.insert(day.Date, import.days.size());
-      import.days.push_back({record.line, day, *note.value});
+      import.days.push_back({record.line, day, note});
     } else if (const ImportedDay& first = import.days[*earlier]; !SameValues(first.day, day)) {
       reject(record.line, u"同じ日付の行が%1行目にあり、値が違います"_s.arg(first.line));
-    } else if (first.note != *note.value) {
+    } else if (first.note != note) {
       reject(record.line, u"同じ日付の行が%1行目にあり、メモが違います"_s.arg(first.line));
     } else {
       ++import.repeated;

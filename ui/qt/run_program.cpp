@@ -10,6 +10,7 @@
 #include "app/startup.h"
 #include "calendar/two_digit_year.h"
 #include "toolkit/clb_c1.h"
+#include "ui/qt/fonts.h"
 #include "ui/rdx_f508.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -59,6 +60,9 @@ int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown) {
   if (!listProblem.isEmpty()) host.errorBox(QStringLiteral("市況ノート"), listProblem);
 
   RDX_F508 model(clb, host, tables);
+  // The window's font is the program's: a control lays out its first text as it is made,
+  // before it can take a font of its own, and would otherwise load a face never shown.
+  QApplication::setFont(LayoutFont(FontKey::Default));
   MainWindow window(model, host);
   QObject::connect(&host, &QtHost::ended, &window, &MainWindow::programEnded);
   try {

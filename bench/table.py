@@ -80,15 +80,18 @@ ROWS = [
         limit=500, target_text="well under 1 ms"),
     Row("RedrawGrid + view update after a scroll click, painted, offscreen", "setText on 312 QLabels, painted",
         bench("BM_ScrollClickView998"), bench("BM_Floor_SetText312Labels"), target=2),
-    Row("process start to first painted frame, 998 days, offscreen", "bare Qt program, empty 888×549 window",
-        start_wall("program"), start_wall("bare"), target=1.5, unit=fmt_ms),
-    Row("peak memory of that start", "the same bare Qt program",
-        start_rss("program"), start_rss("bare"), target=1.5, unit=fmt_mib),
-    Row("process start to first painted frame (as above)",
-        "bare Qt program, same window with two lines of Japanese text in the program's two faces",
-        start_wall("program"), start_wall("bare_text"), unit=fmt_ms, optional=True),
-    Row("peak memory of that start (as above)", "the same bare program with text",
-        start_rss("program"), start_rss("bare_text"), unit=fmt_mib, optional=True),
+    # Start-up is held against a bare window that draws Japanese text in the program's two
+    # faces, since loading the fonts is most of any such window's start; the empty window
+    # is shown beside it.
+    Row("process start to first painted frame, 998 days, offscreen",
+        "bare Qt program, 888×549 window with two lines of Japanese text in the program's two faces",
+        start_wall("program"), start_wall("bare_text"), target=1.3, unit=fmt_ms),
+    Row("peak memory of that start", "the same bare program with text",
+        start_rss("program"), start_rss("bare_text"), target=1.1, unit=fmt_mib),
+    Row("process start to first painted frame (as above)", "bare Qt program, empty 888×549 window",
+        start_wall("program"), start_wall("bare"), unit=fmt_ms, optional=True),
+    Row("peak memory of that start (as above)", "the same bare program, empty",
+        start_rss("program"), start_rss("bare"), unit=fmt_mib, optional=True),
     # The archive of days beyond the grid.
     Row("process start to first painted frame, 998 days and a 10,000-day archive, offscreen",
         "the same start without the archive", start_wall("program_archive"), start_wall("program"), target=1.1,

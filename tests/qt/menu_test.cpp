@@ -5,7 +5,9 @@
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
+#include <QToolTip>
 #include <QUrl>
 
 #include <QMenu>
@@ -85,6 +87,24 @@ TEST(Shortcuts, CtrlMWritesANoteForTheTopDayThatASaveKeeps) {
   KeyClick(QApplication::focusWidget(), Qt::Key_M, Qt::ControlModifier);
   EXPECT_EQ(w.model->Note(top), QStringLiteral("日銀会合、利上げ見送り"));
   EXPECT_TRUE(w.model->control(QStringLiteral("日付"), 0).cornerMark);
+
+  // The mark is red in the cell's top right corner, and the tool tip shows the note; the
+  // window with the tool tip over it is the README's picture of a note.
+  QWidget* cell = w.widget(QStringLiteral("日付"), 0);
+  const QImage shot = w.grab();
+  const QPoint corner = cell->geometry().topRight() * shot.devicePixelRatio();
+  EXPECT_EQ(shot.pixelColor(corner + QPoint(-1, 1)), QColor(0xD0, 0x20, 0x20));
+  EXPECT_TRUE(cell->toolTip().contains(QStringLiteral("日銀会合、利上げ見送り")));
+  const QPoint tipAt = cell->geometry().bottomLeft() + QPoint(12, 6);
+  QToolTip::showText(w.window->mapToGlobal(tipAt), cell->toolTip(), cell);
+  QImage picture = shot;
+  for (QWidget* shown : QApplication::topLevelWidgets()) {
+    if (!shown->isVisible() || qstrcmp(shown->metaObject()->className(), "QTipLabel") != 0) continue;
+    QPainter painter(&picture);
+    painter.drawImage(tipAt, shown->grab().toImage());
+  }
+  ASSERT_TRUE(SaveScreenshot(picture, QStringLiteral("rdx508_note.png")));
+  QToolTip::hideText();
   w.model->SaveData();
   const QByteArray notes = ReadBytes(w.folder() + QStringLiteral("/RDX508_NOTES.TXT"));
   EXPECT_TRUE(FromCp932(notes).contains(top + QStringLiteral(",日銀会合、利上げ見送り\r\n")));

@@ -16,6 +16,21 @@
 namespace rdx508 {
 namespace {
 
+// One day added to a window's sums, the plain way: to the 25-day sums, and to the 5-day
+// ones when it lies in those.
+void AddToWindow(WinSum& sum, const DayRec& day, bool inFive) {
+  if (inFive) {
+    sum.Tp5 += day.Topix;
+    sum.Nk5 += day.Nikkei;
+    sum.Up5 += day.Up;
+    sum.Dn5 += day.Down;
+  }
+  sum.Tp25 += day.Topix;
+  sum.Nk25 += day.Nikkei;
+  sum.Up25 += day.Up;
+  sum.Dn25 += day.Down;
+}
+
 // Each day adds itself into the windows of the day and of the newer days after it.
 void ReferenceIndicators(DaySeries& s) {
   const int32_t count = std::clamp<int32_t>(s.DayCnt, 0, DaySeries::kMaxDays);
@@ -23,17 +38,7 @@ void ReferenceIndicators(DaySeries& s) {
   for (int32_t a = 1; a <= count; ++a) {
     const DayRec& day = s.Days[static_cast<size_t>(a)];
     for (int32_t i = a; i >= 1 && i > a - 25; --i) {
-      WinSum& sum = s.Sums[static_cast<size_t>(i)];
-      if (i > a - 5) {
-        sum.Tp5 += day.Topix;
-        sum.Nk5 += day.Nikkei;
-        sum.Up5 += day.Up;
-        sum.Dn5 += day.Down;
-      }
-      sum.Tp25 += day.Topix;
-      sum.Nk25 += day.Nikkei;
-      sum.Up25 += day.Up;
-      sum.Dn25 += day.Down;
+      AddToWindow(s.Sums[static_cast<size_t>(i)], day, i > a - 5);
     }
   }
   s.Inds.assign(static_cast<size_t>(count) + 1, DayInd{});
@@ -48,17 +53,7 @@ std::vector<DayInd> ReferenceHistory(const std::vector<HistoryDay>& days) {
   for (size_t i = 0; i < days.size(); ++i) {
     WinSum sum;
     for (size_t k = 0; k < 25 && k <= i; ++k) {
-      const DayRec& d = days[i - k].day;
-      if (k < 5) {
-        sum.Tp5 += d.Topix;
-        sum.Nk5 += d.Nikkei;
-        sum.Up5 += d.Up;
-        sum.Dn5 += d.Down;
-      }
-      sum.Tp25 += d.Topix;
-      sum.Nk25 += d.Nikkei;
-      sum.Up25 += d.Up;
-      sum.Dn25 += d.Down;
+      AddToWindow(sum, days[i - k].day, k < 5);
     }
     DayInd ind = IndicatorsOf(days[i].day, sum);
     const double absent = std::numeric_limits<double>::quiet_NaN();

@@ -7,7 +7,6 @@
 #include <QClipboard>
 #include <QDate>
 #include <QMouseEvent>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolTip>
@@ -22,10 +21,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace rdx508::testing {
 namespace {
-
-int ScalePercent() {
-  return qRound(qApp->devicePixelRatio() * 100);
-}
 
 void Mouse(QWidget* widget, QEvent::Type type, QPointF at, Qt::MouseButton button = Qt::NoButton) {
   const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
@@ -292,17 +287,7 @@ TEST(ChartHere, TenThousandDaysInOneView) {
 // The chart's checks once more, at 200 %.
 TEST(ChartScale, At200Percent) {
   if (ScalePercent() != 100) GTEST_SKIP() << "already a scaled run";
-  QProcess child;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(u"QT_SCALE_FACTOR"_s, u"2"_s);
-  env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-  child.setProcessEnvironment(env);
-  child.setProcessChannelMode(QProcess::MergedChannels);
-  child.start(QCoreApplication::applicationFilePath(), {u"--gtest_filter=ChartHere.*:ChartWindow.*"_s});
-  ASSERT_TRUE(child.waitForFinished(240000)) << "the 200 % run did not end";
-  const QByteArray output = child.readAll();
-  EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
-  EXPECT_TRUE(output.contains("[  PASSED  ] 9 tests")) << output.toStdString();
+  ExpectPassesAt200Percent(u"ChartHere.*:ChartWindow.*"_s, 9);
 }
 
 }  // namespace

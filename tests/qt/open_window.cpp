@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 
 #include "app/holiday_setup.h"
@@ -73,6 +74,26 @@ void OpenWindow::key(const QString& array, Qt::Key key, int index) {
 
 QImage OpenWindow::grab() {
   return window->grab().toImage();
+}
+
+int ScalePercent() {
+  return qRound(qApp->devicePixelRatio() * 100);
+}
+
+void ExpectPassesAt200Percent(const QString& filter, int passed) {
+  QProcess child;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  child.setProcessEnvironment(env);
+  child.setProcessChannelMode(QProcess::MergedChannels);
+  child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=") + filter});
+  ASSERT_TRUE(child.waitForFinished(240000)) << "the 200 % run did not end";
+  const QByteArray output = child.readAll();
+  EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+  EXPECT_TRUE(output.contains("[  PASSED  ] " + QByteArray::number(passed) + " tests"))
+      << output.toStdString();
 }
 
 bool SaveScreenshot(const QImage& image, const QString& name) {

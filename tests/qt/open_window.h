@@ -54,6 +54,13 @@ bool SaveScreenshot(const QImage& image, const QString& name);
 // label cells also their colours and opacity.
 void ExpectMirrored(const OpenWindow& w);
 
+// The screen's scale in percent: 100, or 200 in a run at QT_SCALE_FACTOR=2.
+int ScalePercent();
+
+// Runs this test program again, offscreen at QT_SCALE_FACTOR=2, on the tests `filter`
+// names, and expects it to end normally with `passed` tests passed.
+void ExpectPassesAt200Percent(const QString& filter, int passed);
+
 // The colour at a point of a control's cell in the screenshot, relative to its top left.
 QColor PixelOf(const QImage& shot, const QWidget* cell, int dx, int dy);
 

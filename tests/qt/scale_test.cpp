@@ -7,7 +7,6 @@
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QPainter>
-#include <QProcess>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
@@ -20,10 +19,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace rdx508::testing {
 namespace {
-
-int ScalePercent() {
-  return qRound(qApp->devicePixelRatio() * 100);
-}
 
 std::string Name(const Control& c) {
   return c.array.toStdString() + "(" + std::to_string(c.index) + ") \"" + c.text.toStdString() + "\" at " +
@@ -226,18 +221,7 @@ TEST(ScaleHere, ScreenshotOfTheSampleData) {
 // The checks above once more, at 200 %.
 TEST(Scale, At200Percent) {
   if (ScalePercent() != 100) GTEST_SKIP() << "already a scaled run";
-  QProcess child;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(u"QT_SCALE_FACTOR"_s, u"2"_s);
-  env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-  child.setProcessEnvironment(env);
-  child.setProcessChannelMode(QProcess::MergedChannels);
-  child.start(QCoreApplication::applicationFilePath(), {u"--gtest_filter=ScaleHere.*"_s});
-  ASSERT_TRUE(child.waitForFinished(240000)) << "the 200 % run did not end";
-  const QByteArray output = child.readAll();
-  EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
-  EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
-  EXPECT_TRUE(output.contains("[  PASSED  ] 3 tests")) << output.toStdString();
+  ExpectPassesAt200Percent(u"ScaleHere.*"_s, 3);
 }
 
 }  // namespace

@@ -82,9 +82,6 @@ bool SameGeometry(const Control& a, const Control& b) {
 
 MainWindow::MainWindow(RDX_F508& model, Host& host, QWidget* parent)
     : QWidget(parent), model_(model), host_(host) {
-  // The window's own font, set before any control exists: each control starts from it
-  // rather than the platform's font, which would otherwise be loaded for nothing.
-  setFont(LayoutFont(FontKey::Default));
   setWindowTitle(kTitle);
   setFixedSize(TwipsToPixels(RDX_F508::kClientWidth), TwipsToPixels(RDX_F508::kClientHeight));
   QPalette windowPalette = palette();

@@ -50,10 +50,6 @@ struct StoredDays {
   }
 };
 
-}  // namespace
-
-namespace {
-
 // What an imported note does to a stored day's note.
 struct NoteMerge {
   bool added;    // the day has none and the file gives one

@@ -1,13 +1,13 @@
 // The plain readers: L_Read (lines), Tbl_Read (comma-terminated fields) and F_Read
 // (byte-wise double-byte decoding).
 
-#include <QStringDecoder>
 #include <cerrno>
 #include <vector>
 
 #include "toolkit/clb_c1.h"
 #include "toolkit/clb_error.h"
 #include "toolkit/clb_report.h"
+#include "toolkit/cp932.h"
 #include "toolkit/text_file.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -90,7 +90,6 @@ int32_t CLB_C1::F_Read(const QString& INFile_Name, List& in_rec) {
     }
 
     // Decode each line character by character: a lead byte takes the byte after it.
-    QStringDecoder decoder("CP932", QStringDecoder::Flag::Stateless);
     const int32_t n = static_cast<int32_t>(lines.size());
     List result({n});
     for (int32_t j = 1; j <= n; ++j) {
@@ -103,13 +102,13 @@ int32_t CLB_C1::F_Read(const QString& INFile_Name, List& in_rec) {
           if (k + 1 == kMaxLineBytes) ThrowSubscript(u"(1000 バイト目が 2 バイト文字の先頭です)"_s);
           // A lead byte without its trail byte shows as an undecodable byte.
           if (k + 1 < line.size()) {
-            text += decoder.decode(line.sliced(k, 2));
+            text += cp932::Decode(line.sliced(k, 2));
           } else {
             text += QChar(0x1A);
           }
           ++k;
         } else {
-          text += decoder.decode(line.sliced(k, 1));
+          text += cp932::Decode(line.sliced(k, 1));
         }
       }
       SubstituteUndecodable(text);

@@ -2,11 +2,11 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+
+#include "toolkit/cp932.h"
 
 namespace rdx508 {
 namespace {
@@ -54,8 +54,7 @@ QString DecodeCp932(QByteArrayView bytes) {
   while (run < bytes.size() && IsCp932LeadByte(static_cast<unsigned char>(bytes[bytes.size() - 1 - run])))
     ++run;
   const bool endsInsideCharacter = run % 2 == 1;
-  QStringDecoder decoder("CP932", QStringDecoder::Flag::Stateless);
-  QString text = decoder.decode(endsInsideCharacter ? bytes.first(bytes.size() - 1) : bytes);
+  QString text = cp932::Decode(endsInsideCharacter ? bytes.first(bytes.size() - 1) : bytes);
   // The decoder drops a lone final lead byte; show it like any other undecodable byte.
   if (endsInsideCharacter) text += QChar(0x1A);
   SubstituteUndecodable(text);
@@ -69,48 +68,20 @@ void SubstituteUndecodable(QString& text) {
 }
 
 void SubstituteUnencodable(QString& text) {
-  // encode() converts only when its result is taken, hence the unused byte arrays.
-  QStringEncoder whole("CP932", QStringEncoder::Flag::Stateless);
-  [[maybe_unused]] const QByteArray all = whole.encode(text);
-  if (!whole.hasError()) return;
+  if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return cp932::CanEncode(c.unicode()); })) return;
   QString kept;
   kept.reserve(text.size());
-  // An encoder's error flag stays set, so a new one is taken after each failed character.
-  std::optional<QStringEncoder> single;
-  for (qsizetype i = 0; i < text.size();) {
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    // A surrogate pair is one character, and the code page holds none beyond U+FFFF.
     const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-    const QStringView character = QStringView(text).mid(i, pair ? 2 : 1);
-    if (!single || single->hasError()) single.emplace("CP932", QStringEncoder::Flag::Stateless);
-    [[maybe_unused]] const QByteArray bytes = single->encode(character);
-    if (single->hasError()) {
-      kept += QChar(0x1A);
-    } else {
-      kept += character;
-    }
-    i += character.size();
+    kept += !pair && cp932::CanEncode(text[i].unicode()) ? text[i] : QChar(0x1A);
+    if (pair) ++i;
   }
   text = std::move(kept);
 }
 
 std::optional<QByteArray> EncodeCp932(const QString& text, qsizetype* badPosition) {
-  QStringEncoder encoder("CP932", QStringEncoder::Flag::Stateless);
-  QByteArray bytes = encoder.encode(text);
-  if (!encoder.hasError()) return bytes;
-  if (badPosition) {
-    // Find the first character that does not survive on its own.
-    *badPosition = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-      const qsizetype width = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
-      QStringEncoder single("CP932", QStringEncoder::Flag::Stateless);
-      QByteArray part = single.encode(QStringView(text).mid(i, width));
-      if (single.hasError()) {
-        *badPosition = i;
-        break;
-      }
-      i += width - 1;
-    }
-  }
-  return std::nullopt;
+  return cp932::Encode(text, badPosition);
 }
 
 std::vector<QStringView> KeptLines(QStringView text, bool (*passOver)(QStringView)) {

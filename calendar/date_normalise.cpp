@@ -1,6 +1,7 @@
 // 日付補正: whatever the user typed as a date, made into a complete, valid date text.
 
-#include <QRegularExpression>
+#include <QDate>
+#include <optional>
 
 #include "calendar/calendar_rules.h"
 #include "calendar/date_text.h"
@@ -18,17 +19,30 @@ namespace {
 // field splitter counts positions in 16 bits).
 constexpr qsizetype kMaxDateText = 1000;
 
+// The number of 1 to `most` ASCII digits at `pos` followed by `mark`, moving `pos` past
+// the mark; nullopt when the text has no such part there.
+std::optional<int> NumberBefore(QStringView text, qsizetype& pos, int most, QChar mark) {
+  const qsizetype start = pos;
+  int value = 0;
+  while (pos < text.size() && pos - start < most && text[pos] >= u'0' && text[pos] <= u'9')
+    value = value * 10 + (text[pos++].unicode() - u'0');
+  if (pos == start || pos >= text.size() || text[pos] != mark) return std::nullopt;
+  ++pos;
+  return value;
+}
+
 // Whether a date in the Japanese written form "yy年mm月dd日" is a real date: month 1-12,
 // day within the month, 29 February only in leap years (a two-digit year read in the
 // window around `currentYear`).
-bool IsRealJapaneseDate(const QString& text, int32_t currentYear) {
-  static const QRegularExpression pattern(u"^(\\d{1,4})年(\\d{1,2})月(\\d{1,2})日$"_s);
-  const QRegularExpressionMatch match = pattern.match(text);
-  if (!match.hasMatch()) return false;
-  const QString yearText = match.captured(1);
-  const int year = yearText.toInt();
-  const int fullYear = yearText.size() <= 2 ? FullYearFromTwoDigits(year, currentYear) : year;
-  return QDate(fullYear, match.captured(2).toInt(), match.captured(3).toInt()).isValid();
+bool IsRealJapaneseDate(QStringView text, int32_t currentYear) {
+  qsizetype pos = 0;
+  const auto year = NumberBefore(text, pos, 4, u'年');
+  const qsizetype yearDigits = pos - 1;
+  const auto month = year ? NumberBefore(text, pos, 2, u'月') : std::nullopt;
+  const auto day = month ? NumberBefore(text, pos, 2, u'日') : std::nullopt;
+  if (!day || pos != text.size()) return false;
+  const int fullYear = yearDigits <= 2 ? FullYearFromTwoDigits(*year, currentYear) : *year;
+  return QDate(fullYear, *month, *day).isValid();
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ QRect InkOutside(const CellLabel& cell) {
   image.fill(Qt::transparent);
   {
     QPainter painter(&image);
-    painter.setFont(cell.font());
+    painter.setFont(cell.textFont());
     painter.setPen(Qt::black);
     painter.translate(size.width(), size.height());
     painter.drawText(QRect(QPoint(0, 0), size), cell.textFlags() | Qt::TextDontClip, cell.text());
@@ -193,7 +193,7 @@ TEST(ScaleHere, EveryTextFitsAndEveryToolTipShowsInEveryState) {
 // The ink check itself: a value too wide for its cell is seen, a fitting one is not.
 TEST(ScaleHere, TheInkCheckSeesClippedText) {
   CellLabel cell;
-  cell.setFont(QFont(u"ＭＳ ゴシック"_s, 10));
+  cell.setTextFont(QFont(u"ＭＳ ゴシック"_s, 10));
   cell.resize(60, 15);
   cell.setAlignment(Qt::AlignRight);
   cell.setText(u"9,999"_s);

@@ -6,7 +6,8 @@
 
 namespace rdx508 {
 
-CellLabel::CellLabel(QWidget* parent) : QWidget(parent) {
+CellLabel::CellLabel(QWidget* parent, CellListener* listener, int cell)
+    : QWidget(parent), listener_(listener), cell_(cell), font_(font()) {
   setAttribute(Qt::WA_OpaquePaintEvent, false);  // transparent cells show what lies below
   setFocusPolicy(Qt::NoFocus);
 }
@@ -14,6 +15,12 @@ CellLabel::CellLabel(QWidget* parent) : QWidget(parent) {
 void CellLabel::setText(const QString& text) {
   if (text == text_) return;
   text_ = text;
+  update();
+}
+
+void CellLabel::setTextFont(const QFont& font) {
+  if (font == font_) return;
+  font_ = font;
   update();
 }
 
@@ -51,7 +58,7 @@ void CellLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   if (opaque_) painter.fillRect(rect(), back_);
   if (!text_.isEmpty()) {
-    painter.setFont(font());
+    painter.setFont(font_);
     painter.setPen(isEnabled() ? fore_ : palette().color(QPalette::Disabled, QPalette::WindowText));
     painter.drawText(rect(), textFlags(), text_);
   }
@@ -79,7 +86,7 @@ void CellLabel::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Space:
     case Qt::Key_Escape:
       event->accept();
-      Q_EMIT activated(event->key());
+      if (listener_) listener_->cellKey(cell_, event->key());
       return;
     default:
       QWidget::keyPressEvent(event);
@@ -107,7 +114,7 @@ void CellLabel::mouseReleaseEvent(QMouseEvent* event) {
       pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   pressed_ = false;
   event->accept();
-  if (click) Q_EMIT clicked();
+  if (click && listener_) listener_->cellClicked(cell_);
 }
 
 }  // namespace rdx508

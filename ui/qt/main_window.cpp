@@ -16,7 +16,6 @@
 #include <exception>
 
 #include "ui/chart_input.h"
-#include "ui/qt/cell_label.h"
 #include "ui/qt/chart_window.h"
 #include "ui/qt/colors.h"
 #include "ui/qt/fonts.h"
@@ -90,19 +89,21 @@ MainWindow::MainWindow(RDX_F508& model, Host& host, QWidget* parent)
   setAutoFillBackground(true);
   setAcceptDrops(true);  // a CSV file dropped on the window is imported
 
+  // Widgets are made in stacking order (z, then the control's place), which Qt keeps as
+  // their sibling order: nothing needs raising.
   const std::vector<Control>& controls = model_.controls();
-  items_.reserve(controls.size());
-  for (const Control& control : controls) {
-    Item item;
-    item.widget = createWidget(control);
-    item.shown = control;
-    apply(item, control, true);
-    items_.push_back(item);
+  std::vector<size_t> order(controls.size());
+  for (size_t i = 0; i < order.size(); ++i)
+    order[i] = i;
+  std::stable_sort(order.begin(), order.end(),
+                   [&](size_t a, size_t b) { return controls[a].z < controls[b].z; });
+  items_.resize(controls.size());
+  for (size_t i : order) {
+    Item& item = items_[i];
+    item.widget = createWidget(controls[i], static_cast<int>(i));
+    item.shown = controls[i];
+    apply(item, controls[i], true);
   }
-  std::vector<size_t> all(items_.size());
-  for (size_t i = 0; i < all.size(); ++i)
-    all[i] = i;
-  restack(all);
   chainTabOrder();
   followFocus();
   addShortcuts();
@@ -213,18 +214,22 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
 
 MainWindow::~MainWindow() = default;
 
-QWidget* MainWindow::createWidget(const Control& control) {
+void MainWindow::cellClicked(int item) {
+  const Control& c = items_[static_cast<size_t>(item)].shown;
+  forward([&, array = c.array, index = c.index] { model_.click(array, index); });
+}
+
+void MainWindow::cellKey(int item, int key) {
+  forward(
+      [&, array = items_[static_cast<size_t>(item)].shown.array] { model_.keyPress(array, ModelKey(key)); });
+}
+
+QWidget* MainWindow::createWidget(const Control& control, int item) {
   const QString array = control.array;
   const int index = control.index;
   switch (control.kind) {
-    case ControlKind::Label: {
-      auto* label = new CellLabel(this);
-      connect(label, &CellLabel::clicked, this,
-              [this, array, index] { forward([&] { model_.click(array, index); }); });
-      connect(label, &CellLabel::activated, this,
-              [this, array](int key) { forward([&] { model_.keyPress(array, ModelKey(key)); }); });
-      return label;
-    }
+    case ControlKind::Label:
+      return new CellLabel(this, this, item);
     case ControlKind::TextBox: {
       auto* box = new TextBox(this);
       // Number and date boxes ask the input method for direct input, so that a Japanese
@@ -277,9 +282,11 @@ void MainWindow::apply(Item& item, const Control& c, bool initial) {
   }
   if (c.kind != ControlKind::Line && (initial || !SameGeometry(c, shown)))
     widget->setGeometry(TwipsRect(c.left, c.top, c.width, c.height));
-  if (initial || c.toolTip != shown.toolTip) widget->setToolTip(c.toolTip);
-  if (initial || c.enabled != shown.enabled) widget->setEnabled(c.enabled);
-  if (initial || c.visible != shown.visible) widget->setVisible(c.visible);
+  // A new widget is enabled, shown with the window and has no tool tip: only what differs
+  // from that is set.
+  if (initial ? !c.toolTip.isEmpty() : c.toolTip != shown.toolTip) widget->setToolTip(c.toolTip);
+  if (initial ? !c.enabled : c.enabled != shown.enabled) widget->setEnabled(c.enabled);
+  if (initial ? !c.visible : c.visible != shown.visible) widget->setVisible(c.visible);
   shown = c;
 }
 
@@ -291,13 +298,15 @@ void MainWindow::applyLabel(Item& item, const Control& c, bool initial) {
     label->setColors(ModelColor(c.foreColor, palette()), ModelColor(c.backColor, palette()));
   if (initial || c.opaque != shown.opaque) label->setOpaque(c.opaque);
   if (initial || c.align != shown.align) label->setAlignment(Horizontal(c.align));
-  if (initial || c.font != shown.font) label->setFont(LayoutFont(c.font));
+  if (initial || c.font != shown.font) label->setTextFont(LayoutFont(c.font));
   if (initial || c.cornerMark != shown.cornerMark) label->setCornerMark(c.cornerMark);
 }
 
 void MainWindow::applyTextBox(Item& item, const Control& c, bool initial) {
   auto* box = static_cast<TextBox*>(item.widget);
   const Control& shown = item.shown;
+  // The font first: the box lays its text out anew for each.
+  if (initial || c.font != shown.font) box->setFont(LayoutFont(c.font));
   // Compared with the box itself: what the user typed is already there, and setting it
   // again would move the cursor.
   if (box->text() != c.text) box->setText(c.text);
@@ -308,7 +317,6 @@ void MainWindow::applyTextBox(Item& item, const Control& c, bool initial) {
     box->setPalette(boxPalette);
   }
   if (initial || c.align != shown.align) box->setAlignment(Horizontal(c.align) | Qt::AlignVCenter);
-  if (initial || c.font != shown.font) box->setFont(LayoutFont(c.font));
 }
 
 void MainWindow::applyLine(Item& item, const Control& c, bool initial) {

@@ -10,13 +10,14 @@
 
 #include "toolkit/host.h"
 #include "ui/control.h"
+#include "ui/qt/cell_label.h"
 #include "ui/rdx_f508.h"
 
 namespace rdx508 {
 
 class ChartWindow;
 
-class MainWindow : public QWidget {
+class MainWindow : public QWidget, private CellListener {
   Q_OBJECT
  public:
   MainWindow(RDX_F508& model, Host& host, QWidget* parent = nullptr);
@@ -59,7 +60,9 @@ class MainWindow : public QWidget {
     Control shown;  // the control's state as last mirrored
   };
 
-  QWidget* createWidget(const Control& control);
+  QWidget* createWidget(const Control& control, int item);
+  void cellClicked(int item) override;
+  void cellKey(int item, int key) override;
   void apply(Item& item, const Control& control, bool initial);
   void applyLabel(Item& item, const Control& control, bool initial);
   void applyTextBox(Item& item, const Control& control, bool initial);

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/qt/plain_text.h"
+
 namespace rdx508 {
 
 CellLabel::CellLabel(QWidget* parent, CellListener* listener, int cell)
@@ -60,7 +62,8 @@ void CellLabel::paintEvent(QPaintEvent*) {
   if (!text_.isEmpty()) {
     painter.setFont(font_);
     painter.setPen(isEnabled() ? fore_ : palette().color(QPalette::Disabled, QPalette::WindowText));
-    painter.drawText(rect(), textFlags(), text_);
+    if (!DrawPlainText(painter, rect(), alignment_, font_, text_))
+      painter.drawText(rect(), textFlags(), text_);
   }
   if (cornerMark_) {
     // Like a spreadsheet's comment mark: a small red triangle in the top right corner.

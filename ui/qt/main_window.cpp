@@ -276,7 +276,7 @@ void MainWindow::apply(Item& item, const Control& c, bool initial) {
     case ControlKind::Button: {
       auto* button = static_cast<QPushButton*>(widget);
       if (initial || c.text != shown.text) button->setText(c.text);
-      if (initial || c.font != shown.font) button->setFont(LayoutFont(c.font));
+      if (initial || c.font != shown.font) button->setFont(layoutFont(c.font));
       break;
     }
   }
@@ -298,7 +298,7 @@ void MainWindow::applyLabel(Item& item, const Control& c, bool initial) {
     label->setColors(ModelColor(c.foreColor, palette()), ModelColor(c.backColor, palette()));
   if (initial || c.opaque != shown.opaque) label->setOpaque(c.opaque);
   if (initial || c.align != shown.align) label->setAlignment(Horizontal(c.align));
-  if (initial || c.font != shown.font) label->setTextFont(LayoutFont(c.font));
+  if (initial || c.font != shown.font) label->setTextFont(layoutFont(c.font));
   if (initial || c.cornerMark != shown.cornerMark) label->setCornerMark(c.cornerMark);
 }
 
@@ -306,7 +306,7 @@ void MainWindow::applyTextBox(Item& item, const Control& c, bool initial) {
   auto* box = static_cast<TextBox*>(item.widget);
   const Control& shown = item.shown;
   // The font first: the box lays its text out anew for each.
-  if (initial || c.font != shown.font) box->setFont(LayoutFont(c.font));
+  if (initial || c.font != shown.font) box->setFont(layoutFont(c.font));
   // Compared with the box itself: what the user typed is already there, and setting it
   // again would move the cursor.
   if (box->text() != c.text) box->setText(c.text);
@@ -440,6 +440,12 @@ QWidget* MainWindow::widgetFor(const QString& array, int index) const {
   } catch (const std::out_of_range&) {
     return nullptr;
   }
+}
+
+const QFont& MainWindow::layoutFont(FontKey key) {
+  std::optional<QFont>& font = fonts_.at(static_cast<size_t>(key));
+  if (!font) font = LayoutFont(key);
+  return *font;
 }
 
 void MainWindow::forward(const std::function<void()>& event) {

@@ -3,9 +3,12 @@
 // of the model, mirrors the model after every event (only what changed) and forwards
 // clicks, typing and the window's closing to the model. It holds no behaviour itself.
 
+#include <QFont>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "toolkit/host.h"
@@ -76,10 +79,13 @@ class MainWindow : public QWidget, private CellListener {
   void addShortcuts();
   // Runs one event of the model and mirrors the result; a failure becomes a message.
   void forward(const std::function<void()>& event);
+  // The font of a layout key, made once: the cells then share five fonts.
+  const QFont& layoutFont(FontKey key);
 
   RDX_F508& model_;
   Host& host_;
   std::vector<Item> items_;
+  std::array<std::optional<QFont>, 5> fonts_;
   quint64 focusSerial_ = 0;
   quint64 chartRequests_ = 0;
   std::unique_ptr<ChartWindow> chart_;

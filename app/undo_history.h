@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -25,7 +26,7 @@ class UndoHistory {
 
   // A new change from `before`: what could be redone is gone.
   void Record(State before, ChangeInfo info) {
-    undo_.push_back({std::move(before), std::move(info), version_});
+    undo_.push_back(std::make_unique<Entry>(Entry{std::move(before), std::move(info), version_}));
     if (undo_.size() > limit_) undo_.pop_front();
     redo_.clear();
     version_ = ++lastVersion_;
@@ -33,8 +34,8 @@ class UndoHistory {
 
   bool CanUndo() const { return !undo_.empty(); }
   bool CanRedo() const { return !redo_.empty(); }
-  const ChangeInfo* NextUndo() const { return undo_.empty() ? nullptr : &undo_.back().info; }
-  const ChangeInfo* NextRedo() const { return redo_.empty() ? nullptr : &redo_.back().info; }
+  const ChangeInfo* NextUndo() const { return undo_.empty() ? nullptr : &undo_.back()->info; }
+  const ChangeInfo* NextRedo() const { return redo_.empty() ? nullptr : &redo_.back()->info; }
 
   // The state to restore for undoing the last change; `current` is kept for redoing it.
   std::optional<std::pair<State, ChangeInfo>> Undo(State current) {
@@ -60,18 +61,21 @@ class UndoHistory {
     uint64_t version;  // which state `state` is
   };
 
-  std::optional<std::pair<State, ChangeInfo>> Move(std::deque<Entry>& from, std::deque<Entry>& to,
-                                                   State current) {
+  // Entries are held by pointer: a state can be large, and a deque of them would set
+  // aside room for one before the first change.
+  using Entries = std::deque<std::unique_ptr<Entry>>;
+
+  std::optional<std::pair<State, ChangeInfo>> Move(Entries& from, Entries& to, State current) {
     if (from.empty()) return std::nullopt;
-    Entry entry = std::move(from.back());
+    std::unique_ptr<Entry> entry = std::move(from.back());
     from.pop_back();
-    to.push_back({std::move(current), entry.info, version_});
-    version_ = entry.version;
-    return std::make_pair(std::move(entry.state), std::move(entry.info));
+    to.push_back(std::make_unique<Entry>(Entry{std::move(current), entry->info, version_}));
+    version_ = entry->version;
+    return std::make_pair(std::move(entry->state), std::move(entry->info));
   }
 
   size_t limit_;
-  std::deque<Entry> undo_, redo_;
+  Entries undo_, redo_;
   uint64_t version_ = 0, lastVersion_ = 0, savedVersion_ = 0;
 };
 

@@ -38,8 +38,9 @@ std::optional<QImage> Drawn(const QFont& font, const QSize& size, Qt::Alignment 
 }
 
 TEST(PlainText, DrawsTheSamePixelsAsDrawText) {
-  const QStringList texts = {u"24/12/27"_s, u"2,650.12"_s, u"-1,234,567.5"_s, u"▲12.3 ▼"_s, u"騰落レシオ"_s,
-                             u"ＴＯＰＩＸ 25日"_s, u"ｶﾌｼｷ"_s, u"日経平均 "_s, u" 0.00"_s, u"AVWAVij"_s};
+  const QStringList texts = {u"24/12/27"_s,   u"2,650.12"_s,        u"-1,234,567.5"_s, u"▲12.3 ▼"_s,
+                             u"騰落レシオ"_s, u"ＴＯＰＩＸ 25日"_s, u"ｶﾌｼｷ"_s,         u"日経平均 "_s,
+                             u" 0.00"_s,      u"AVWAVij"_s};
   for (FontKey key : {FontKey::Default, FontKey::G, FontKey::PG, FontKey::A, FontKey::B}) {
     const QFont font = LayoutFont(key);
     for (Qt::Alignment align : {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight}) {
@@ -48,7 +49,8 @@ TEST(PlainText, DrawsTheSamePixelsAsDrawText) {
           const auto direct = Drawn(font, size, align, text, true);
           ASSERT_TRUE(direct) << text.toStdString();
           EXPECT_TRUE(*direct == *Drawn(font, size, align, text, false))
-              << text.toStdString() << " font " << int(key) << " align " << int(align) << " width " << size.width();
+              << text.toStdString() << " font " << int(key) << " align " << int(align) << " width "
+              << size.width();
         }
       }
     }

@@ -29,7 +29,8 @@ TEST(Cp932Table, DecodesEveryByteAndPairAsQt) {
     ASSERT_EQ(cp932::Decode(QByteArrayView(one, 1)), QtDecode(QByteArrayView(one, 1))) << first;
     for (int second = 0; second < 256; ++second) {
       const char two[] = {static_cast<char>(first), static_cast<char>(second)};
-      ASSERT_EQ(cp932::Decode(QByteArrayView(two, 2)), QtDecode(QByteArrayView(two, 2))) << first << " " << second;
+      ASSERT_EQ(cp932::Decode(QByteArrayView(two, 2)), QtDecode(QByteArrayView(two, 2)))
+          << first << " " << second;
     }
   }
 }
@@ -42,7 +43,8 @@ TEST(Cp932Table, EncodesEveryCharacterAsQt) {
     ASSERT_EQ(cp932::CanEncode(unit), QtEncode(text).has_value()) << c;
   }
   // Nothing beyond U+FFFF, whole or broken.
-  for (const QString& text : {QString::fromUcs4(U"a\U0001F600"), QStringLiteral("a\xD83D"), QStringLiteral("\xDE00")}) {
+  for (const QString& text :
+       {QString::fromUcs4(U"a\U0001F600"), QStringLiteral("a\xD83D"), QStringLiteral("\xDE00")}) {
     qsizetype bad = -1;
     EXPECT_FALSE(cp932::Encode(text, &bad));
     EXPECT_FALSE(QtEncode(text));
@@ -59,7 +61,9 @@ TEST(Cp932Table, RandomTextsComeOutAsFromQt) {
     const int size = random.bounded(24);
     for (int i = 0; i < size; ++i) {
       const int kind = random.bounded(4);
-      bytes.append(static_cast<char>(kind == 0 ? random.bounded(0x80) : kind == 1 ? 0x81 + random.bounded(0x1F) : random.bounded(256)));
+      bytes.append(static_cast<char>(kind == 0   ? random.bounded(0x80)
+                                     : kind == 1 ? 0x81 + random.bounded(0x1F)
+                                                 : random.bounded(256)));
     }
     const QString text = QtDecode(bytes);
     ASSERT_EQ(cp932::Decode(bytes), text) << bytes.toHex().toStdString();

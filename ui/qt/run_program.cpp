@@ -72,6 +72,10 @@ int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown) {
     host.errorBox(QStringLiteral("市況ノート"), QString::fromUtf8(e.what()));
     return 1;
   }
+  // The days and colour limits now live in the model: their file tables are done with,
+  // and what the first frame paints can use their memory.
+  tables.DayTbl = Table3();
+  tables.ColorTbl = Table3();
   window.mirror();
   if (host.hasEnded()) return 0;  // the load itself ended the program
   if (qEnvironmentVariable("RDX508_QUIT_AFTER_FIRST_FRAME") == u"1") QuitAfterFirstPaint(window);

@@ -2,8 +2,9 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QTimer>
 #include <exception>
+#include <functional>
+#include <utility>
 
 #include "app/data_lock.h"
 #include "app/holiday_setup.h"
@@ -19,24 +20,29 @@ namespace rdx508 {
 
 namespace {
 
-class FirstPaintQuit : public QObject {
+// Runs `work` once, as soon as the event loop is free after the widget's first paint.
+class AfterFirstPaint : public QObject {
  public:
-  using QObject::QObject;
-  bool eventFilter(QObject*, QEvent* event) override {
+  AfterFirstPaint(QWidget& widget, std::function<void()> work) : QObject(&widget), work_(std::move(work)) {
+    widget.installEventFilter(this);
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Paint) {
-      // exit(), not quit(): quitting would close the window and ask the save question.
-      QMetaObject::invokeMethod(
-          qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
-      parent()->removeEventFilter(this);
+      watched->removeEventFilter(this);
+      QMetaObject::invokeMethod(this, work_, Qt::QueuedConnection);
     }
     return false;
   }
+
+ private:
+  std::function<void()> work_;
 };
 
 }  // namespace
 
 void QuitAfterFirstPaint(QWidget& window) {
-  window.installEventFilter(new FirstPaintQuit(&window));
+  // exit(), not quit(): quitting would close the window and ask the save question.
+  new AfterFirstPaint(window, [] { QCoreApplication::exit(0); });
 }
 
 int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown) {
@@ -78,10 +84,13 @@ int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown) {
   tables.ColorTbl = Table3();
   window.mirror();
   if (host.hasEnded()) return 0;  // the load itself ended the program
-  if (qEnvironmentVariable("RDX508_QUIT_AFTER_FIRST_FRAME") == u"1") QuitAfterFirstPaint(window);
+  // What the first frame does not need comes after it; a start-up measurement ends there.
+  if (qEnvironmentVariable("RDX508_QUIT_AFTER_FIRST_FRAME") == u"1") {
+    QuitAfterFirstPaint(window);
+  } else {
+    new AfterFirstPaint(window, [&] { window.runDeferred([&] { model.LoadArchiveOnce(); }); });
+  }
   window.show();
-  // What the first frame does not need comes after it.
-  QTimer::singleShot(0, &window, [&] { window.runDeferred([&] { model.LoadArchiveOnce(); }); });
   if (shown) shown(window);
   return QApplication::exec();
 }

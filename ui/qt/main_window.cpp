@@ -89,20 +89,16 @@ MainWindow::MainWindow(RDX_F508& model, Host& host, QWidget* parent)
   setAutoFillBackground(true);
   setAcceptDrops(true);  // a CSV file dropped on the window is imported
 
-  // Widgets are made in stacking order (z, then the control's place), which Qt keeps as
-  // their sibling order: nothing needs raising.
+  // Widgets are made in stacking order, which Qt keeps as their sibling order: nothing
+  // needs raising.
   const std::vector<Control>& controls = model_.controls();
-  std::vector<size_t> order(controls.size());
-  for (size_t i = 0; i < order.size(); ++i)
-    order[i] = i;
-  std::stable_sort(order.begin(), order.end(),
-                   [&](size_t a, size_t b) { return controls[a].z < controls[b].z; });
   items_.resize(controls.size());
-  for (size_t i : order) {
+  for (size_t i = 0; i < items_.size(); ++i)
+    items_[i].shown = controls[i];
+  for (size_t i : stackingOrder()) {
     Item& item = items_[i];
-    item.widget = createWidget(controls[i], static_cast<int>(i));
-    item.shown = controls[i];
-    apply(item, controls[i], true);
+    item.widget = createWidget(item.shown, static_cast<int>(i));
+    apply(item, item.shown, true);
   }
   chainTabOrder();
   followFocus();
@@ -375,25 +371,31 @@ void MainWindow::openChart() {
 }
 
 // Widgets later in Qt's sibling list are drawn above earlier ones; the stacking order
-// is z, then creation order. Raising just the changed widgets is enough when they all
-// belong above the rest (the usual "bring to front"); otherwise every widget is raised
-// in stacking order.
+// is z, then the control's place.
+bool MainWindow::below(size_t a, size_t b) const {
+  const int32_t za = items_[a].shown.z, zb = items_[b].shown.z;
+  return za != zb ? za < zb : a < b;
+}
+
+std::vector<size_t> MainWindow::stackingOrder() const {
+  std::vector<size_t> order(items_.size());
+  for (size_t i = 0; i < order.size(); ++i)
+    order[i] = i;
+  std::sort(order.begin(), order.end(), [this](size_t a, size_t b) { return below(a, b); });
+  return order;
+}
+
+// Raising just the changed widgets is enough when they all belong above the rest (the
+// usual "bring to front"); otherwise every widget is raised in stacking order.
 void MainWindow::restack(const std::vector<size_t>& changed) {
-  auto below = [this](size_t a, size_t b) {
-    const int32_t za = items_[a].shown.z, zb = items_[b].shown.z;
-    return za != zb ? za < zb : a < b;
-  };
   std::vector<size_t> order = changed;
-  std::sort(order.begin(), order.end(), below);
+  std::sort(order.begin(), order.end(), [this](size_t a, size_t b) { return below(a, b); });
   std::vector<bool> isChanged(items_.size(), false);
   for (size_t i : order)
     isChanged[i] = true;
   for (size_t i = 0; i < items_.size(); ++i) {
     if (!isChanged[i] && below(order.front(), i)) {
-      order.resize(items_.size());
-      for (size_t k = 0; k < order.size(); ++k)
-        order[k] = k;
-      std::sort(order.begin(), order.end(), below);
+      order = stackingOrder();
       break;
     }
   }

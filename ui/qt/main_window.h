@@ -70,6 +70,9 @@ class MainWindow : public QWidget, private CellListener {
   void applyLabel(Item& item, const Control& control, bool initial);
   void applyTextBox(Item& item, const Control& control, bool initial);
   void applyLine(Item& item, const Control& control, bool initial);
+  // Whether item a lies below item b; every item in that order.
+  bool below(size_t a, size_t b) const;
+  std::vector<size_t> stackingOrder() const;
   void restack(const std::vector<size_t>& changed);
   void chainTabOrder();
   void followFocus();

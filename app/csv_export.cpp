@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "app/csv_fields.h"
+#include "toolkit/cp932.h"
 #include "toolkit/text_file.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -175,7 +176,7 @@ std::optional<QByteArray> EncodeCsv(const QString& text, CsvEncoding encoding, Q
     return bytes;
   }
   qsizetype bad = -1;
-  std::optional<QByteArray> bytes = EncodeCp932(text, &bad);
+  std::optional<QByteArray> bytes = cp932::Encode(text, &bad);
   if (!bytes && why) {
     const QChar c = bad >= 0 && bad < text.size() ? text[bad] : QChar(u'?');
     *why = u"CP932 で書けない文字「%1」があります（UTF-8 で書き出してください）"_s.arg(c);

@@ -7,6 +7,7 @@
 #include "app/companion_files.h"
 #include "app/file_lines.h"
 #include "calendar/date_text.h"
+#include "toolkit/cp932.h"
 #include "toolkit/numeric.h"
 #include "toolkit/text_file.h"
 
@@ -92,7 +93,7 @@ QString LoadNotes(CLB_C1& clb, const Table3& INI, Notes& notes) {
 QString NoteProblem(const QString& text) {
   if (text.contains(u'\n') || text.contains(u'\r')) return u"メモに改行は入れられません。"_s;
   qsizetype bad = 0;
-  if (!EncodeCp932(text, &bad)) {
+  if (!cp932::Encode(text, &bad)) {
     const QString character = text.mid(bad, text[bad].isHighSurrogate() ? 2 : 1);
     return u"「%1」はファイルに保存できない文字です（シフトJIS にない文字）。"_s.arg(character);
   }

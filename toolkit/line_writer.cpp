@@ -8,6 +8,7 @@
 #include "toolkit/clb_c1.h"
 #include "toolkit/clb_error.h"
 #include "toolkit/clb_report.h"
+#include "toolkit/cp932.h"
 #include "toolkit/text_file.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -18,7 +19,7 @@ int32_t CLB_C1::L_Write(const QString& File_Name, const QString& Out_rec) {
   return RunReported(host_, kLWriteReport, [&] {
     // Encode first: a character the code page cannot hold must not turn into other bytes.
     qsizetype bad = 0;
-    const std::optional<QByteArray> bytes = EncodeCp932(Out_rec, &bad);
+    const std::optional<QByteArray> bytes = cp932::Encode(Out_rec, &bad);
     if (!bytes) {
       const QString character = Out_rec.mid(bad, Out_rec[bad].isHighSurrogate() ? 2 : 1);
       throw ClbError(kErrInvalidCall, u"コードページ 932 で書けない文字があります: "_s + character +

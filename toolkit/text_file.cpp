@@ -80,10 +80,6 @@ void SubstituteUnencodable(QString& text) {
   text = std::move(kept);
 }
 
-std::optional<QByteArray> EncodeCp932(const QString& text, qsizetype* badPosition) {
-  return cp932::Encode(text, badPosition);
-}
-
 std::vector<QStringView> KeptLines(QStringView text, bool (*passOver)(QStringView)) {
   std::vector<QStringView> lines;
   qsizetype start = 0;

@@ -1,7 +1,8 @@
 #pragma once
 // Code page 932 text files, for the utility class and the program's own files: path
-// spelling, whole-file reading, the readers' line limit and line splitting, decoding and
-// encoding. Failures carry the number and description that the library's error box shows.
+// spelling, whole-file reading, the readers' line limit and line splitting, decoding, and
+// what the code page cannot hold (the code page itself: toolkit/cp932.h). Failures carry
+// the number and description that the library's error box shows.
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -36,9 +37,6 @@ void SubstituteUndecodable(QString& text);
 // Turns every character that code page 932 cannot hold into U+001A: for text read in
 // another encoding, so that what was read can always be saved again.
 void SubstituteUnencodable(QString& text);
-
-// Encodes to code page 932; nullopt when a character cannot be held, with its position.
-std::optional<QByteArray> EncodeCp932(const QString& text, qsizetype* badPosition = nullptr);
 
 // Whether a byte of code page 932 opens a double-byte character.
 inline bool IsCp932LeadByte(unsigned char byte) {

@@ -10,11 +10,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/archive_file.h"
-#include "app/color_file.h"
-#include "app/day_file.h"
-#include "app/save_data.h"
-#include "app/startup.h"
+#include "app/files/archive_file.h"
+#include "app/files/color_file.h"
+#include "app/files/day_file.h"
+#include "app/files/save_data.h"
+#include "app/files/startup.h"
 #include "bench/bench_data.h"
 #include "support/fake_host.h"
 #include "toolkit/text_file.h"

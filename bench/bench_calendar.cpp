@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/holiday_setup.h"
+#include "app/files/holiday_setup.h"
 #include "bench/bench_data.h"
 #include "calendar/holiday_list.h"
 #include "calendar/holiday_list_file.h"

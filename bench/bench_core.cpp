@@ -9,8 +9,8 @@
 #include <QStringDecoder>
 #include <QTemporaryDir>
 
-#include "app/day_series.h"
-#include "app/startup.h"
+#include "app/files/startup.h"
+#include "app/series/day_series.h"
 #include "bench/bench_data.h"
 #include "support/fake_host.h"
 #include "toolkit/clb_c1.h"

@@ -10,9 +10,9 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 
-#include "app/csv_export.h"
-#include "app/csv_import.h"
-#include "app/import_merge.h"
+#include "app/csv/csv_export.h"
+#include "app/csv/csv_import.h"
+#include "app/series/import_merge.h"
 
 using namespace rdx508;
 

@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/startup.h"
+#include "app/files/startup.h"
 #include "bench/bench_data.h"
 #include "support/fake_host.h"
 #include "toolkit/clb_c1.h"

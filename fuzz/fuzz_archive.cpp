@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/archive_file.h"
+#include "app/files/archive_file.h"
 #include "fuzz/fuzz_host.h"
 #include "toolkit/clb_c1.h"
 

@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/csv_export.h"
-#include "app/csv_import.h"
-#include "app/import_merge.h"
-#include "app/import_preview.h"
+#include "app/csv/csv_export.h"
+#include "app/csv/csv_import.h"
+#include "app/csv/import_preview.h"
+#include "app/series/import_merge.h"
 #include "calendar/date_text.h"
 
 using namespace rdx508;

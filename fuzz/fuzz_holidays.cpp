@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <exception>
 
-#include "app/holiday_setup.h"
+#include "app/files/holiday_setup.h"
 #include "calendar/holiday_list.h"
 #include "calendar/holiday_list_file.h"
 #include "fuzz/fuzz_host.h"

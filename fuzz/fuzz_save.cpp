@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/color_file.h"
-#include "app/day_file.h"
+#include "app/files/color_file.h"
+#include "app/files/day_file.h"
 #include "fuzz/fuzz_host.h"
 #include "toolkit/clb_c1.h"
 

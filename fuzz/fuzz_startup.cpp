@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/startup.h"
+#include "app/files/startup.h"
 #include "fuzz/fuzz_host.h"
 #include "toolkit/clb_c1.h"
 #include "ui/rdx_f508.h"

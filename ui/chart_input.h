@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "app/day_series.h"
+#include "app/series/day_series.h"
 #include "ui/chart_bands.h"
 
 namespace rdx508 {

@@ -16,7 +16,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/day_history.h"
+#include "app/series/day_history.h"
 #include "toolkit/clb_c1.h"
 #include "ui/chart_bands.h"
 #include "ui/chart_input.h"

@@ -4,10 +4,10 @@
 
 #include <stdexcept>
 
-#include "app/color_file.h"
-#include "app/day_file.h"
-#include "app/notes_file.h"
-#include "app/save_data.h"
+#include "app/files/color_file.h"
+#include "app/files/day_file.h"
+#include "app/files/notes_file.h"
+#include "app/files/save_data.h"
 
 using namespace Qt::Literals::StringLiterals;
 

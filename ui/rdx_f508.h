@@ -11,10 +11,10 @@
 #include <initializer_list>
 #include <vector>
 
-#include "app/day_series.h"
-#include "app/import_merge.h"
-#include "app/startup.h"
-#include "app/undo_history.h"
+#include "app/files/startup.h"
+#include "app/series/day_series.h"
+#include "app/series/import_merge.h"
+#include "app/series/undo_history.h"
 #include "toolkit/clb_c1.h"
 #include "toolkit/host.h"
 #include "toolkit/value.h"

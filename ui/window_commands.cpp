@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/archive_file.h"
-#include "app/notes_file.h"
+#include "app/files/archive_file.h"
+#include "app/files/notes_file.h"
 #include "ui/rdx_f508.h"
 
 using namespace Qt::Literals::StringLiterals;

@@ -5,8 +5,8 @@
 
 #include <QDir>
 
-#include "app/archive_file.h"
-#include "app/companion_files.h"
+#include "app/files/archive_file.h"
+#include "app/files/companion_files.h"
 #include "tests/app/app_fixture.h"
 
 using namespace Qt::Literals::StringLiterals;

@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/backup_write.h"
+#include "app/files/backup_write.h"
 #include "tests/app/app_fixture.h"
 
 using namespace Qt::Literals::StringLiterals;

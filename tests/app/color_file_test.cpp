@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/color_file.h"
+#include "app/files/color_file.h"
 #include "tests/app/app_fixture.h"
 
 using namespace Qt::Literals::StringLiterals;

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <random>
 
-#include "app/csv_export.h"
+#include "app/csv/csv_export.h"
 #include "toolkit/decimal_text.h"
 
 namespace rdx508 {

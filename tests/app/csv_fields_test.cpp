@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/csv_fields.h"
+#include "app/csv/csv_fields.h"
 
 namespace rdx508 {
 

@@ -7,8 +7,8 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 
-#include "app/csv_import.h"
-#include "app/csv_text.h"
+#include "app/csv/csv_import.h"
+#include "app/csv/csv_text.h"
 
 namespace rdx508 {
 

@@ -6,7 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/data_lock.h"
+#include "app/files/data_lock.h"
 #include "tests/app/app_fixture.h"
 
 using namespace Qt::Literals::StringLiterals;

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "app/day_file.h"
+#include "app/files/day_file.h"
 #include "support/reference_year.h"
 #include "tests/app/app_fixture.h"
 

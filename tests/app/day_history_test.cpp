@@ -6,7 +6,7 @@
 #include <QDate>
 #include <random>
 
-#include "app/day_history.h"
+#include "app/series/day_history.h"
 
 namespace rdx508 {
 

@@ -5,7 +5,7 @@
 
 #include <QDate>
 
-#include "app/day_series.h"
+#include "app/series/day_series.h"
 
 namespace rdx508 {
 

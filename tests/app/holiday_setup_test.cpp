@@ -4,7 +4,7 @@
 
 #include <QDir>
 
-#include "app/holiday_setup.h"
+#include "app/files/holiday_setup.h"
 #include "calendar/holiday_list.h"
 #include "tests/app/app_fixture.h"
 

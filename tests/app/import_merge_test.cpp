@@ -6,9 +6,9 @@
 
 #include <QDate>
 
-#include "app/csv_export.h"
-#include "app/day_history.h"
-#include "app/import_preview.h"
+#include "app/csv/csv_export.h"
+#include "app/csv/import_preview.h"
+#include "app/series/day_history.h"
 
 namespace rdx508 {
 

@@ -11,7 +11,7 @@
 #include <limits>
 #include <random>
 
-#include "app/day_history.h"
+#include "app/series/day_history.h"
 
 namespace rdx508 {
 namespace {

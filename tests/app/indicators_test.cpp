@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "app/day_series.h"
+#include "app/series/day_series.h"
 
 namespace rdx508 {
 

@@ -3,7 +3,7 @@
 
 #include <QFile>
 
-#include "app/notes_file.h"
+#include "app/files/notes_file.h"
 #include "app_fixture.h"
 
 using namespace Qt::Literals::StringLiterals;

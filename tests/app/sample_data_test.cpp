@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/color_file.h"
-#include "app/day_file.h"
-#include "app/holiday_setup.h"
-#include "app/startup.h"
+#include "app/files/color_file.h"
+#include "app/files/day_file.h"
+#include "app/files/holiday_setup.h"
+#include "app/files/startup.h"
 #include "calendar/holiday_list.h"
 #include "support/fake_host.h"
 

@@ -9,11 +9,11 @@
 #include <QSet>
 #include <csignal>
 
-#include "app/archive_file.h"
-#include "app/backup_write.h"
-#include "app/day_file.h"
-#include "app/save_data.h"
-#include "app/startup.h"
+#include "app/files/archive_file.h"
+#include "app/files/backup_write.h"
+#include "app/files/day_file.h"
+#include "app/files/save_data.h"
+#include "app/files/startup.h"
 #include "tests/app/app_fixture.h"
 
 using namespace Qt::Literals::StringLiterals;

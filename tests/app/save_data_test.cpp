@@ -2,10 +2,10 @@
 
 #include <QFileInfo>
 
-#include "app/color_file.h"
-#include "app/day_file.h"
-#include "app/save_data.h"
-#include "app/startup.h"
+#include "app/files/color_file.h"
+#include "app/files/day_file.h"
+#include "app/files/save_data.h"
+#include "app/files/startup.h"
 #include "tests/app/app_fixture.h"
 
 using namespace Qt::Literals::StringLiterals;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/day_file.h"
-#include "app/startup.h"
+#include "app/files/day_file.h"
+#include "app/files/startup.h"
 #include "tests/app/app_fixture.h"
 
 using namespace Qt::Literals::StringLiterals;

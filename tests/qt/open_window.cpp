@@ -7,7 +7,7 @@
 #include <QProcess>
 #include <QPushButton>
 
-#include "app/holiday_setup.h"
+#include "app/files/holiday_setup.h"
 #include "ui/qt/cell_label.h"
 #include "ui/qt/colors.h"
 #include "ui/qt/twips.h"

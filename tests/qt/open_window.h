@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/startup.h"
+#include "app/files/startup.h"
 #include "input.h"
 #include "support/fake_host.h"
 #include "toolkit/clb_c1.h"

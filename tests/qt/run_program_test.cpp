@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "open_window.h"
-#include "ui/qt/run_program.h"
+#include "program/run_program.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -4,7 +4,7 @@
 #include <QDate>
 
 #include "app/app_fixture.h"
-#include "app/startup.h"
+#include "app/files/startup.h"
 #include "ui/rdx_f508.h"
 
 using namespace Qt::Literals::StringLiterals;

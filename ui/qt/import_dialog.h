@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "app/import_preview.h"
+#include "app/csv/import_preview.h"
 
 class QPlainTextEdit;
 class QPushButton;

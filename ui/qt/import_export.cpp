@@ -6,9 +6,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
-#include "app/csv_export.h"
-#include "app/csv_import.h"
-#include "app/import_preview.h"
+#include "app/csv/csv_export.h"
+#include "app/csv/csv_import.h"
+#include "app/csv/import_preview.h"
 
 using namespace Qt::Literals::StringLiterals;
 

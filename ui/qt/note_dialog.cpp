@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/notes_file.h"
+#include "app/files/notes_file.h"
 
 namespace rdx508 {
 

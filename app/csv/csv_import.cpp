@@ -1,0 +1,242 @@
+#include "app/csv/csv_import.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <array>
+
+#include "app/csv/csv_fields.h"
+#include "app/csv/csv_text.h"
+#include "app/files/notes_file.h"
+#include "toolkit/text_file.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace rdx508 {
+
+namespace {
+
+enum Column { kDate, kTopix, kNikkei, kUp, kDown, kNote, kColumns };
+
+struct ColumnNames {
+  QString shown;        // the program's name of the column
+  QStringList aliases;  // header texts that name it, in their compared form
+};
+
+const std::array<ColumnNames, kColumns>& Names() {
+  static const std::array<ColumnNames, kColumns> names = {{
+      {u"日付"_s, {u"日付"_s, u"date"_s}},
+      {u"東証平均"_s, {u"東証平均"_s, u"topix"_s}},
+      {u"日経平均"_s, {u"日経平均"_s, u"日経225"_s, u"nikkei"_s, u"n225"_s}},
+      {u"上昇数"_s, {u"上昇数"_s, u"値上がり"_s, u"値上がり銘柄数"_s, u"advancing"_s, u"up"_s}},
+      {u"下落数"_s, {u"下落数"_s, u"値下がり"_s, u"値下がり銘柄数"_s, u"declining"_s, u"down"_s}},
+      {u"メモ"_s, {u"メモ"_s, u"note"_s, u"memo"_s}},
+  }};
+  return names;
+}
+
+// A header text as it is compared: width and case folded, blanks removed (headings are
+// often spaced out, as in 日　付).
+QString HeaderKey(const QString& text) {
+  QString key = text.normalized(QString::NormalizationForm_KC).toCaseFolded();
+  key.removeIf([](QChar c) { return c.isSpace(); });
+  return key;
+}
+
+struct Header {
+  std::array<qsizetype, kColumns> index{-1, -1, -1, -1, -1, -1};  // field of each column, -1 when absent
+  int found = 0;                                                  // columns found
+  int values = 0;                                                 // of them, value columns (a note is none)
+  QString failure;
+};
+
+Header ResolveHeader(const QStringList& fields) {
+  Header header;
+  for (qsizetype f = 0; f < fields.size(); ++f) {
+    const QString key = HeaderKey(fields[f]);
+    for (int c = 0; c < kColumns; ++c) {
+      if (!Names()[c].aliases.contains(key)) continue;
+      if (header.index[c] >= 0) {
+        header.failure = u"「%1」の列が2つあります（%2列目と%3列目）"_s.arg(Names()[c].shown)
+                             .arg(header.index[c] + 1)
+                             .arg(f + 1);
+      } else {
+        header.index[c] = f;
+        ++header.found;
+        if (c != kDate && c != kNote) ++header.values;
+      }
+    }
+  }
+  return header;
+}
+
+// The first non-blank record of the text split at `delimiter`.
+CsvRecord FirstRecord(QStringView text, QChar delimiter) {
+  CsvRecord first;
+  ForEachCsvRecord(text, delimiter, [&](const CsvRecord& record) {
+    if (IsBlankRecord(record)) return true;
+    first = record;
+    return false;
+  });
+  return first;
+}
+
+bool SameValues(const DayRec& a, const DayRec& b) {
+  return a.Topix == b.Topix && a.Nikkei == b.Nikkei && a.Up == b.Up && a.Down == b.Down;
+}
+
+// A note field: as written, a field of blanks alone being none; nullopt (and why) when the
+// notes file could not hold it.
+FieldValue<QString> CsvNote(const QString& field) {
+  if (field.trimmed().isEmpty()) return {QString(), {}};
+  QString problem = NoteProblem(field);
+  if (problem.isEmpty()) return {field, {}};
+  if (problem.endsWith(u'。')) problem.chop(1);
+  return {std::nullopt, problem};
+}
+
+}  // namespace
+
+QString CsvImport::Message(const QString& why, int32_t line) const {
+  if (line <= 0) return file + u": "_s + why;
+  return file + u": %1行目: "_s.arg(line) + why;
+}
+
+CsvImport ReadCsvImport(const QString& path, const QString& name) {
+  CsvImport import;
+  import.file = name.isEmpty() ? path : name;
+  const QFileInfo info(PlatformPath(path));
+  if (!info.exists()) {
+    import.failure = import.Message(u"ファイルがありません"_s);
+  } else if (info.isDir()) {
+    import.failure = import.Message(u"ファイルではなくフォルダーです"_s);
+  } else if (info.size() > CsvImport::kMaxFileBytes) {
+    import.failure =
+        import.Message(u"ファイルが大きすぎます（%1 MB まで）"_s.arg(CsvImport::kMaxFileBytes >> 20));
+  } else {
+    FileFailure failure;
+    const std::optional<QByteArray> bytes = ReadFileBytes(path, &failure);
+    if (!bytes) {
+      import.failure = import.Message(u"読めません（%1）"_s.arg(failure.description));
+    } else if (bytes->size() > CsvImport::kMaxFileBytes) {
+      import.failure =
+          import.Message(u"ファイルが大きすぎます（%1 MB まで）"_s.arg(CsvImport::kMaxFileBytes >> 20));
+    } else {
+      return ParseCsvImport(*bytes, import.file);
+    }
+  }
+  return import;
+}
+
+CsvImport ParseCsvImport(QByteArrayView bytes, const QString& file) {
+  CsvImport import;
+  import.file = file;
+  if (bytes.isEmpty()) {
+    import.failure = import.Message(u"空のファイルです"_s);
+    return import;
+  }
+  const std::optional<DecodedCsv> decoded = DecodeCsv(bytes);
+  if (!decoded) {
+    import.failure = import.Message(u"CSV ではありません（バイナリファイルです）"_s);
+    return import;
+  }
+  import.encoding = decoded->encoding;
+  const QString& text = decoded->text;
+
+  // The delimiter is the one whose split of the first line names the most columns.
+  Header header;
+  CsvRecord headerRecord;
+  for (QChar delimiter : {u',', u'\t', u';'}) {
+    const CsvRecord candidate = FirstRecord(text, delimiter);
+    const Header tried = ResolveHeader(candidate.fields);
+    if (tried.index[kDate] >= 0 && tried.found > header.found) {
+      header = tried;
+      headerRecord = candidate;
+      import.delimiter = delimiter;
+    }
+  }
+  if (header.found == 0) {
+    const CsvRecord first = FirstRecord(text, u',');
+    if (first.fields.isEmpty()) {
+      import.failure = import.Message(u"空のファイルです"_s);
+    } else {
+      import.failure = import.Message(
+          u"日付の列がありません（1行目は見出しで、「日付」または「date」の列が要ります）"_s, first.line);
+    }
+    return import;
+  }
+  if (!header.failure.isEmpty()) {
+    import.failure = import.Message(header.failure, headerRecord.line);
+    return import;
+  }
+  if (header.values == 0) {
+    import.failure =
+        import.Message(u"値の列（東証平均・日経平均・上昇数・下落数）がありません"_s, headerRecord.line);
+    return import;
+  }
+  for (int c = 0; c < kColumns; ++c)
+    if (header.index[c] >= 0) import.columns.append(Names()[c].shown);
+
+  QHash<QString, size_t> byDate;  // short date -> index in import.days
+  auto reject = [&](int32_t line, const QString& why) {
+    ++import.rejectedCount;
+    if (import.rejected.size() < CsvImport::kListedRejections) import.rejected.push_back({line, why});
+  };
+  ForEachCsvRecord(text, import.delimiter, [&](const CsvRecord& record) {
+    if (record.line <= headerRecord.line || IsBlankRecord(record)) return true;
+    if (record.unclosedQuote) {
+      reject(record.line, u"引用符 \" が閉じていません"_s);
+      return true;
+    }
+    auto field = [&](Column c) {
+      const qsizetype i = header.index[c];
+      return i >= 0 && i < record.fields.size() ? record.fields[i] : QString();
+    };
+
+    QStringList problems;
+    DayRec day;
+    const FieldValue<QDate> date = CsvDate(field(kDate));
+    if (!date.value) {
+      problems.append(date.why);
+    } else if (const std::optional<QString> shortText = ShortDateText(*date.value)) {
+      day.Date = *shortText;
+    } else {
+      problems.append(u"%1年から%2年までの日だけ扱えます「%3」"_s.arg(FirstShortYear())
+                          .arg(LastShortYear())
+                          .arg(field(kDate).trimmed()));
+    }
+    // A column's field read into `into`, or its problem noted under the column's name.
+    auto take = [&](Column c, auto& into, auto read) {
+      const auto v = read(field(c));
+      if (v.value)
+        into = *v.value;
+      else
+        problems.append(Names()[c].shown + u": "_s + v.why);
+    };
+    take(kTopix, day.Topix, CsvIndex);
+    take(kNikkei, day.Nikkei, CsvIndex);
+    take(kUp, day.Up, CsvCount);
+    take(kDown, day.Down, CsvCount);
+    QString note;
+    take(kNote, note, CsvNote);
+    if (!problems.isEmpty()) {
+      reject(record.line, problems.join(u"、"_s));
+      return true;
+    }
+
+    const auto earlier = byDate.constFind(day.Date);
+    if (earlier == byDate.constEnd()) {
+      byDate.insert(day.Date, import.days.size());
+      import.days.push_back({record.line, day, note});
+    } else if (const ImportedDay& first = import.days[*earlier]; !SameValues(first.day, day)) {
+      reject(record.line, u"同じ日付の行が%1行目にあり、値が違います"_s.arg(first.line));
+    } else if (first.note != note) {
+      reject(record.line, u"同じ日付の行が%1行目にあり、メモが違います"_s.arg(first.line));
+    } else {
+      ++import.repeated;
+    }
+    return true;
+  });
+  return import;
+}
+
+}  // namespace rdx508

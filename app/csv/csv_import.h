@@ -1,0 +1,56 @@
+#pragma once
+// Reading a spreadsheet's CSV file of days: its columns found by name, every data line
+// turned into a day in the program's short date form (with its note, if the file has a
+// メモ column) or rejected with its reason.
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <vector>
+
+#include "app/series/day_series.h"
+
+namespace rdx508 {
+
+struct ImportedDay {
+  int32_t line = 0;   // where the day stands in the file
+  DayRec day;         // Date in the short form "yy/mm/dd"
+  QString note = {};  // as written; "" for none (an empty or blank field, or no メモ column)
+};
+
+struct RejectedLine {
+  int32_t line = 0;
+  QString why;
+};
+
+struct CsvImport {
+  QString file;     // the file's name as messages show it
+  QString failure;  // why nothing could be read; empty when the lines were read
+  QString encoding;
+  QChar delimiter;
+  QStringList columns;                 // the recognised columns, in the program's order
+  std::vector<ImportedDay> days;       // in file order, one per date
+  int32_t repeated = 0;                // lines repeating an earlier line's day exactly
+  std::vector<RejectedLine> rejected;  // the first kListedRejections, in file order
+  int32_t rejectedCount = 0;
+
+  static constexpr size_t kListedRejections = 1000;
+  static constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+
+  // "file: why" or "file: N行目: why", the form of every message about the file.
+  QString Message(const QString& why, int32_t line = 0) const;
+};
+
+// Reads the file at `path`: refuses a missing, unreadable, empty, binary or overlarge file
+// (failure), otherwise parses it. Messages name the file `name`, by default the path.
+CsvImport ReadCsvImport(const QString& path, const QString& name = {});
+
+// Parses a CSV file's bytes; `file` names it in messages. The first non-blank line is the
+// header. It must name a date column and at least one value column; a メモ column is read
+// too, other columns are ignored. Blank lines are skipped; an empty value is 0. A note
+// that the notes file could not hold (a line break, a character code page 932 lacks)
+// rejects its line.
+CsvImport ParseCsvImport(QByteArrayView bytes, const QString& file);
+
+}  // namespace rdx508

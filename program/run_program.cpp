@@ -1,0 +1,98 @@
+#include "program/run_program.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <exception>
+#include <functional>
+#include <utility>
+
+#include "app/files/data_lock.h"
+#include "app/files/holiday_setup.h"
+#include "app/files/startup.h"
+#include "calendar/two_digit_year.h"
+#include "toolkit/clb_c1.h"
+#include "ui/qt/fonts.h"
+#include "ui/rdx_f508.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace rdx508 {
+
+namespace {
+
+// Runs `work` once, as soon as the event loop is free after the widget's first paint.
+class AfterFirstPaint : public QObject {
+ public:
+  AfterFirstPaint(QWidget& widget, std::function<void()> work) : QObject(&widget), work_(std::move(work)) {
+    widget.installEventFilter(this);
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      watched->removeEventFilter(this);
+      QMetaObject::invokeMethod(this, work_, Qt::QueuedConnection);
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> work_;
+};
+
+}  // namespace
+
+void QuitAfterFirstPaint(QWidget& window) {
+  // exit(), not quit(): quitting would close the window and ask the save question.
+  new AfterFirstPaint(window, [] { QCoreApplication::exit(0); });
+}
+
+int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown) {
+  // Two-digit years are read around this year for the whole run.
+  SetReferenceYear(host.now().date().year());
+  CLB_C1 clb(host);
+  StartupTables tables;
+  const QString message = ReadStartupFiles(clb, tables);
+  if (!message.isEmpty()) {
+    host.startupNotice(message);  // closing the notice ends the program
+    return 0;
+  }
+  // One program per data folder: a second one ends before it can change a file.
+  DataLock lock(LockedDayFile(tables.INI, host.programFolder()));
+  if (!lock.tryLock() && lock.heldElsewhere()) {
+    host.startupNotice(u"すでに起動しています。"_s);
+    return 0;
+  }
+  // A holiday list with problems is reported once and used as far as it reads.
+  const QString listProblem = LoadHolidayList(clb, tables.INI);
+  if (!listProblem.isEmpty()) host.errorBox(QStringLiteral("市況ノート"), listProblem);
+
+  RDX_F508 model(clb, host, tables);
+  // The window's font is the program's: a control lays out its first text as it is made,
+  // before it can take a font of its own, and would otherwise load a face never shown.
+  QApplication::setFont(LayoutFont(FontKey::Default));
+  MainWindow window(model, host);
+  QObject::connect(&host, &QtHost::ended, &window, &MainWindow::programEnded);
+  try {
+    model.Form_Load();
+  } catch (const std::exception& e) {
+    // A window that did not load fully must not be saved over the files: say why and end.
+    host.errorBox(QStringLiteral("市況ノート"), QString::fromUtf8(e.what()));
+    return 1;
+  }
+  // The days and colour limits now live in the model: their file tables are done with,
+  // and what the first frame paints can use their memory.
+  tables.DayTbl = Table3();
+  tables.ColorTbl = Table3();
+  window.mirror();
+  if (host.hasEnded()) return 0;  // the load itself ended the program
+  // What the first frame does not need comes after it; a start-up measurement ends there.
+  if (qEnvironmentVariable("RDX508_QUIT_AFTER_FIRST_FRAME") == u"1") {
+    QuitAfterFirstPaint(window);
+  } else {
+    new AfterFirstPaint(window, [&] { window.runDeferred([&] { model.LoadArchiveOnce(); }); });
+  }
+  window.show();
+  if (shown) shown(window);
+  return QApplication::exec();
+}
+
+}  // namespace rdx508

@@ -1,18 +1,10 @@
 #include "program/command_line.h"
 
-#include <QFileInfo>
 #include <optional>
 
 #include "app/csv/csv_export.h"
 #include "app/csv/csv_import.h"
-#include "app/files/archive_file.h"
-#include "app/files/color_file.h"
-#include "app/files/companion_files.h"
-#include "app/files/data_lock.h"
-#include "app/files/day_file.h"
-#include "app/files/notes_file.h"
-#include "app/files/save_data.h"
-#include "app/files/startup.h"
+#include "app/notebook.h"
 #include "app/series/import_merge.h"
 #include "toolkit/clb_c1.h"
 #include "toolkit/text_file.h"
@@ -94,34 +86,30 @@ Request Parse(const QStringList& arguments) {
 }
 
 // The stored data as the window loads them: the settings, the day series with its notes
-// and the colour ranges. False (and the reason printed) when a file cannot be read.
+// and archive, and the colour ranges. False (and the reason printed) when a file cannot be
+// read; problems of files that read in part are printed and what reads is used.
 struct StoredData {
-  StartupTables tables;
+  explicit StoredData(CLB_C1& clb) : notebook(clb) {}
+  Notebook notebook;
   DaySeries series;
   Table2 range{Table2::Bounds{2, 6}};
 };
-bool LoadStoredData(CLB_C1& clb, StoredData& data, QTextStream& err) {
-  const QString message = ReadStartupFiles(clb, data.tables);
-  if (!message.isEmpty()) {
-    const QString folder = clb.host().programFolder();
-    QString unread = u"設定ファイル "_s + folder + u"/RDX508_INIT.TXT"_s;
-    if (message.contains(u"(1, 1, x)"_s))
-      unread = u"日付ファイル "_s + DataFilePath(data.tables.INI, 1, folder);
-    else if (message.contains(u"(1, 3, x)"_s))
-      unread = u"色範囲ファイル "_s + DataFilePath(data.tables.INI, 3, folder);
-    err << kProgram << ": " << message << u"（"_s << unread << u" を読めません）"_s << Qt::endl;
+void PrintProblem(QTextStream& err, const NotebookProblem& problem) {
+  err << kProgram << ": " << problem.text << Qt::endl;
+}
+bool LoadStoredData(StoredData& data, QTextStream& err) {
+  if (const std::optional<NotebookProblem> unread = data.notebook.Open()) {
+    err << kProgram << ": " << unread->text << u"（"_s
+        << (unread->text.contains(u"(1, 1, x)"_s)   ? u"日付ファイル "_s
+            : unread->text.contains(u"(1, 3, x)"_s) ? u"色範囲ファイル "_s
+                                                    : u"設定ファイル "_s)
+        << unread->file << u" を読めません）"_s << Qt::endl;
     return false;
   }
-  LoadDays(clb, data.tables.DayTbl, data.series);
+  for (const NotebookProblem& problem : data.notebook.Load(data.series, data.range))
+    PrintProblem(err, problem);
   // Archive lines that cannot be read are named; the days that can are kept.
-  const QString archiveReport = LoadArchive(clb, data.tables.INI, data.series.Archive);
-  if (!archiveReport.isEmpty()) err << kProgram << ": " << archiveReport << Qt::endl;
-  DropDaysInSeries(data.series, data.series.Archive);
-  // Likewise the notes: an import saves them with the day file, so they must be read.
-  const QString notesReport = LoadNotes(clb, data.tables.INI, data.series.DayNotes);
-  if (!notesReport.isEmpty()) err << kProgram << ": " << notesReport << Qt::endl;
-  LoadRanges(data.tables.ColorTbl, data.range);
-  data.series.ComputeIndicators();
+  if (const auto problem = data.notebook.LoadArchive(data.series)) PrintProblem(err, *problem);
   return true;
 }
 
@@ -142,11 +130,10 @@ int Import(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
   }
 
   CLB_C1 clb(host);
-  StoredData data;
-  if (!LoadStoredData(clb, data, err)) return 1;
+  StoredData data(clb);
+  if (!LoadStoredData(data, err)) return 1;
   // The window holds this lock while it is open on the same data.
-  DataLock lock(LockedDayFile(data.tables.INI, host.programFolder()));
-  if (!lock.tryLock() && lock.heldElsewhere()) {
+  if (data.notebook.TakeLock() == Notebook::LockResult::HeldElsewhere) {
     err << file.Message(u"市況ノートが同じデータで開いているため、取り込みませんでした"_s) << Qt::endl;
     return 1;
   }
@@ -163,7 +150,7 @@ int Import(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
   if (plan.notesAdded > 0) summary += u"、メモのない日 %1 にメモを追加"_s.arg(plan.notesAdded);
 
   if (ApplyImport(data.series, file.days, mode).changed()) {
-    if (!SaveDataFiles(clb, data.tables.INI, data.series, data.range)) {
+    if (!data.notebook.Save(data.series, data.range)) {
       err << file.Message(u"日付ファイルを保存できませんでした"_s) << Qt::endl;
       return 1;
     }
@@ -174,27 +161,11 @@ int Import(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
   return 0;
 }
 
-// Whether `path` is the settings file or a file its rows name: an export must never
-// replace the program's own data.
-bool IsProgramFile(const Table3& INI, const QString& folder, const QString& path) {
-  const auto same = [&path](const QString& other) {
-    const QFileInfo a(PlatformPath(path)), b(PlatformPath(other));
-    return a.absoluteFilePath() == b.absoluteFilePath() ||
-           (a.exists() && b.exists() && a.canonicalFilePath() == b.canonicalFilePath());
-  };
-  if (same(folder + u"/RDX508_INIT.TXT"_s) || same(ArchiveFilePath(INI, folder)) ||
-      same(NotesFilePath(INI, folder)))
-    return true;
-  for (int32_t row = 1; HasSettingsRow(INI, row); ++row)
-    if (same(DataFilePath(INI, row, folder))) return true;
-  return false;
-}
-
 int Export(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
   CLB_C1 clb(host);
-  StoredData data;
-  if (!LoadStoredData(clb, data, err)) return 1;
-  if (IsProgramFile(data.tables.INI, host.programFolder(), r.file)) {
+  StoredData data(clb);
+  if (!LoadStoredData(data, err)) return 1;
+  if (data.notebook.Holds(r.file)) {
     err << r.file << u": 市況ノートのデータファイルです。書き出しには別のファイル名を指定してください"_s
         << Qt::endl;
     return 1;

@@ -6,11 +6,10 @@
 #include <functional>
 #include <utility>
 
-#include "app/files/data_lock.h"
-#include "app/files/holiday_setup.h"
-#include "app/files/startup.h"
+#include "app/notebook.h"
 #include "calendar/two_digit_year.h"
 #include "toolkit/clb_c1.h"
+#include "toolkit/program_title.h"
 #include "ui/qt/fonts.h"
 #include "ui/rdx_f508.h"
 
@@ -49,23 +48,18 @@ int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown) {
   // Two-digit years are read around this year for the whole run.
   SetReferenceYear(host.now().date().year());
   CLB_C1 clb(host);
-  StartupTables tables;
-  const QString message = ReadStartupFiles(clb, tables);
-  if (!message.isEmpty()) {
-    host.startupNotice(message);  // closing the notice ends the program
+  Notebook notebook(clb);
+  if (const std::optional<NotebookProblem> unread = notebook.Open()) {
+    host.startupNotice(unread->text);  // closing the notice ends the program
     return 0;
   }
-  // One program per data folder: a second one ends before it can change a file.
-  DataLock lock(LockedDayFile(tables.INI, host.programFolder()));
-  if (!lock.tryLock() && lock.heldElsewhere()) {
+  // One program per notebook: a second one ends before it can change a file.
+  if (notebook.TakeLock() == Notebook::LockResult::HeldElsewhere) {
     host.startupNotice(u"すでに起動しています。"_s);
     return 0;
   }
-  // A holiday list with problems is reported once and used as far as it reads.
-  const QString listProblem = LoadHolidayList(clb, tables.INI);
-  if (!listProblem.isEmpty()) host.errorBox(QStringLiteral("市況ノート"), listProblem);
 
-  RDX_F508 model(clb, host, tables);
+  RDX_F508 model(clb, host, notebook);
   // The window's font is the program's: a control lays out its first text as it is made,
   // before it can take a font of its own, and would otherwise load a face never shown.
   QApplication::setFont(LayoutFont(FontKey::Default));
@@ -75,13 +69,12 @@ int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown) {
     model.Form_Load();
   } catch (const std::exception& e) {
     // A window that did not load fully must not be saved over the files: say why and end.
-    host.errorBox(QStringLiteral("市況ノート"), QString::fromUtf8(e.what()));
+    host.errorBox(ProgramTitle(), QString::fromUtf8(e.what()));
     return 1;
   }
   // The days and colour limits now live in the model: their file tables are done with,
   // and what the first frame paints can use their memory.
-  tables.DayTbl = Table3();
-  tables.ColorTbl = Table3();
+  notebook.ReleaseDataTables();
   window.mirror();
   if (host.hasEnded()) return 0;  // the load itself ended the program
   // What the first frame does not need comes after it; a start-up measurement ends there.

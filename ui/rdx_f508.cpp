@@ -4,17 +4,26 @@
 
 #include <stdexcept>
 
-#include "app/files/color_file.h"
-#include "app/files/day_file.h"
-#include "app/files/notes_file.h"
-#include "app/files/save_data.h"
+#include "toolkit/program_title.h"
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace rdx508 {
 
 RDX_F508::RDX_F508(CLB_C1& clb, Host& host, const StartupTables& tables)
-    : clb_(clb), host_(host), tables_(tables) {
+    : RDX_F508(clb, host, std::make_unique<Notebook>(clb, tables)) {}
+
+RDX_F508::RDX_F508(CLB_C1& clb, Host& host, Notebook& notebook)
+    : clb_(clb), host_(host), notebook_(notebook) {
+  Init();
+}
+
+RDX_F508::RDX_F508(CLB_C1& clb, Host& host, std::unique_ptr<Notebook> own)
+    : clb_(clb), host_(host), ownNotebook_(std::move(own)), notebook_(*ownNotebook_) {
+  Init();
+}
+
+void RDX_F508::Init() {
   BuildLayout();
   dateBoxLook_ = {Panel(kPanDateIn).toolTip, Panel(kPanDateIn).backColor};
   forecastDateLook_ = {Cell(kColDate, kForecastRow).toolTip, Cell(kColDate, kForecastRow).backColor};
@@ -53,9 +62,10 @@ void RDX_F508::BringToFront(Control& c) {
 }
 
 void RDX_F508::Form_Load() {
-  LoadDays(clb_, tables_.DayTbl, series_);
-  const QString notesReport = LoadNotes(clb_, tables_.INI, series_.DayNotes);
-  if (!notesReport.isEmpty()) host_.errorBox(u"市況ノート"_s, notesReport);
+  // The holiday list, the days with their notes and the colour ranges; a file that read
+  // only in part is reported once, and what reads is used.
+  for (const NotebookProblem& problem : notebook_.Load(series_, range_))
+    host_.errorBox(ProgramTitle(), problem.text);
 
   SetForecastArrows(-1);
   for (int r = 0; r < kGridRows; ++r) {
@@ -63,29 +73,25 @@ void RDX_F508::Form_Load() {
     Cell(kColUp, r).opaque = false;
   }
 
-  range_.redim({2, 6});
   gridOffset_ = 0;
   for (int k = 0; k < 4; ++k)
     controls_[scrollArrowBase_ + k].visible = k == kScrollOlder5 || k == kScrollOlder1;
 
-  LoadRanges(tables_.ColorTbl, range_);
   for (int k = 0; k < 6; ++k)
     SetLimitText(k, range_(0, k).toText());
-
-  series_.ComputeIndicators();
   RedrawGrid();
   history_.Clear();
 }
 
 void RDX_F508::SaveData() {
-  if (SaveDataFiles(clb_, tables_.INI, series_, range_)) history_.MarkSaved();
+  if (notebook_.Save(series_, range_)) history_.MarkSaved();
 }
 
 void RDX_F508::Form_Unload() {
   if (host_.askYesNo(u"データ保存しますか？"_s)) {
     // A save that failed has shown its box; the window stays open so that nothing
     // entered since the last save is lost. 終了 still ends without saving.
-    if (!SaveDataFiles(clb_, tables_.INI, series_, range_)) return;
+    if (!notebook_.Save(series_, range_)) return;
     history_.MarkSaved();
   }
   EndProgram();

@@ -9,9 +9,11 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <memory>
 #include <vector>
 
 #include "app/files/startup.h"
+#include "app/notebook.h"
 #include "app/series/day_series.h"
 #include "app/series/import_merge.h"
 #include "app/series/undo_history.h"
@@ -26,6 +28,8 @@ namespace rdx508 {
 class RDX_F508 {
  public:
   RDX_F508(CLB_C1& clb, Host& host, const StartupTables& tables);
+  // The window over a notebook the program's start has opened (and locked).
+  RDX_F508(CLB_C1& clb, Host& host, Notebook& notebook);
   void Form_Load();
   void Form_Unload();                                                  // the save question, then the end
   void click(const QString& array, int index = -1);                    // a label or button click
@@ -159,6 +163,9 @@ class RDX_F508 {
   static constexpr quint32 kWindowBack = kWhite;  // the window's own background
 
  private:
+  RDX_F508(CLB_C1& clb, Host& host, std::unique_ptr<Notebook> own);
+  void Init();  // the layout and the looks kept of it, for every constructor
+
   // Layout (main_window_layout.cpp).
   int AddControl(Control c);
   void BuildLayout();
@@ -247,7 +254,8 @@ class RDX_F508 {
 
   CLB_C1& clb_;
   Host& host_;
-  const StartupTables& tables_;
+  std::unique_ptr<Notebook> ownNotebook_;  // when made over the start's tables
+  Notebook& notebook_;
   std::vector<Control> controls_;
   QHash<QString, int> byName_;  // "array#index" -> position in controls_
   const Control* focus_ = nullptr;

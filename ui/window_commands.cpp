@@ -4,6 +4,7 @@
 
 #include "app/files/archive_file.h"
 #include "app/files/notes_file.h"
+#include "toolkit/program_title.h"
 #include "ui/rdx_f508.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -13,9 +14,7 @@ namespace rdx508 {
 void RDX_F508::LoadArchiveOnce() {
   if (archiveLoaded_) return;
   archiveLoaded_ = true;
-  const QString report = LoadArchive(clb_, tables_.INI, series_.Archive);
-  DropDaysInSeries(series_, series_.Archive);
-  if (!report.isEmpty()) host_.errorBox(u"市況ノート"_s, report);
+  if (const auto problem = notebook_.LoadArchive(series_)) host_.errorBox(ProgramTitle(), problem->text);
 }
 
 RDX_F508::EditState RDX_F508::CaptureState() const {
@@ -72,7 +71,7 @@ bool RDX_F508::IsModified() const {
 }
 
 QString RDX_F508::Title() const {
-  return IsModified() ? u"市況ノート *"_s : u"市況ノート"_s;
+  return IsModified() ? ProgramTitle() + u" *"_s : ProgramTitle();
 }
 
 void RDX_F508::SaveAndStamp() {

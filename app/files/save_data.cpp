@@ -12,6 +12,7 @@
 #include "app/files/notes_file.h"
 #include "app/files/startup.h"
 #include "calendar/date_text.h"
+#include "toolkit/program_title.h"
 #include "toolkit/text_file.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -24,7 +25,7 @@ namespace {
 bool HasWriteRow(CLB_C1& clb, const Table3& INI, int32_t row, const QString& what) {
   if (HasSettingsRow(INI, row)) return true;
   clb.host().errorBox(
-      u"市況ノート"_s,
+      ProgramTitle(),
       u"設定ファイルに INI(1, %1, x) がありません。%2は保存されませんでした。"_s.arg(row).arg(what));
   return false;
 }
@@ -66,7 +67,7 @@ bool SaveDaysWithArchive(CLB_C1& clb, const QString& dayPath, const QString& arc
     // What the file holds is unknown: it is left alone, and so is the day file unless no
     // day has to go to the archive.
     if (series.Archive.isEmpty()) return WriteWithBackups(clb, dayPath, DayFileText(series, now));
-    host.errorBox(u"市況ノート"_s, read.text + u"日付ファイルと保管ファイルは保存されませんでした。"_s);
+    host.errorBox(ProgramTitle(), read.text + u"日付ファイルと保管ファイルは保存されませんでした。"_s);
     return false;
   }
   QSet<QString> held = DatesOf(series.Archive);
@@ -82,7 +83,7 @@ bool SaveDaysWithArchive(CLB_C1& clb, const QString& dayPath, const QString& arc
   };
   if (movedIn || !movedOut) {
     if (!writeArchive(movedOut ? Merged(archive, saved, archiveDates) : archive)) {
-      host.errorBox(u"市況ノート"_s,
+      host.errorBox(ProgramTitle(),
                     u"保管ファイルを保存できなかったため、日付ファイルは保存されませんでした。"_s);
       return false;
     }

@@ -10,6 +10,7 @@
 
 #include "program/command_line.h"
 #include "tests/app/app_fixture.h"
+#include "ui/rdx_f508.h"
 
 namespace rdx508 {
 namespace {
@@ -154,6 +155,34 @@ TEST_F(CommandLine, ExportImportIntoAnEmptyFolderAndExportAgainIsByteIdentical) 
     ASSERT_EQ(Run({u"--export"_s, second, u"--encoding"_s, encoding}), 0) << err.toStdString();
     EXPECT_EQ(testing::ReadBytes(first), testing::ReadBytes(second)) << encoding.toStdString();
   }
+}
+
+// The window and the command line open the same notebook the same way: the days the
+// window loads, the archive's included, are the days the export writes.
+TEST_F(CommandLine, TheWindowAndTheCommandLineSeeTheSameDays) {
+  for (const QString& name :
+       {u"RDX508_INIT.TXT"_s, u"RDX508_DAYS.TXT"_s, u"RDX508_COLOR.TXT"_s, u"syukujitsu.csv"_s}) {
+    ASSERT_TRUE(QFile::copy(QStringLiteral(RDX508_DATA_DIR "/") + name, PathOf(name)));
+    QFile::setPermissions(PathOf(name), QFile::ReadOwner | QFile::WriteOwner);
+  }
+  QByteArray older = "date,topix,nikkei,up,down\n";
+  for (int k = 1; k <= 930; ++k)
+    older += QDate(2024, 7, 1).addDays(-k).toString(u"yyyy/MM/dd"_s).toLatin1() + ",2000,30000,600,400\n";
+  ASSERT_EQ(Run({u"--import"_s, Csv(u"older.csv"_s, older)}), 0) << err.toStdString();
+  ASSERT_EQ(Run({u"--export"_s, PathOf(u"all.csv"_s)}), 0) << err.toStdString();
+  const QStringList lines = QString::fromUtf8(testing::ReadBytes(PathOf(u"all.csv"_s))).split(u"\r\n"_s);
+
+  StartupTables tables;
+  ASSERT_EQ(ReadStartupFiles(clb, tables), QString());
+  RDX_F508 form(clb, host, tables);
+  form.Form_Load();
+  form.LoadArchiveOnce();
+  const DaySeries& series = form.series();
+  EXPECT_EQ(series.DayCnt, 998);
+  EXPECT_EQ(lines.size() - 2, series.DayCnt + series.Archive.size());  // the header, the last line break
+  EXPECT_TRUE(lines[lines.size() - 2].startsWith(u"20"_s + series.Days[1].Date + u','))
+      << lines[lines.size() - 2].toStdString();  // the newest day, the grid's top
+  EXPECT_TRUE(host.errors.empty());
 }
 
 }  // namespace

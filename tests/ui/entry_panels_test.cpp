@@ -3,6 +3,8 @@
 
 #include "form_fixture.h"
 
+#include <QTemporaryDir>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace rdx508::testing {
@@ -77,6 +79,32 @@ TEST_F(PanelTest, DeletePanelTakesNoFocusAndEmptyRowsOpenNothing) {
   form->click(u"連番"_s, 10);
   form->click(u"日付"_s, 10);
   EXPECT_FALSE(PanelOpen());
+}
+
+// The window's own load reads the holiday list its settings name, as the program's start
+// does: the add panel then proposes the day after a listed holiday.
+TEST(WindowLoad, ReadsTheHolidayListOfItsSettings) {
+  QTemporaryDir dir;
+  FakeHost host;
+  host.folder = dir.path();
+  const auto write = [&](const QString& name, const QString& text) {
+    WriteBytes(dir.path() + u'/' + name, ToCp932(text));
+  };
+  write(u"RDX508_INIT.TXT"_s,
+        u"1,3,RDX508 設定\r\n01,001,a,,\\D.TXT\r\n01,002,b,,\\D.TXT\r\n01,003,c,,\\C.TXT\r\n"
+        u"01,004,d,,\\C.TXT\r\n01,005,休業日ファイル読込,,\\syukujitsu.csv\r\n"_s);
+  write(u"D.TXT"_s, u"1,5,RDX508_F4 202501101830\r\n01,001,25/01/10,2700.00,900,700,39000.00\r\n"_s);
+  write(u"C.TXT"_s, u"1,7,RDX508_F5 202501101830\r\n01,000,20,45,50,55,60,80,100,\r\n"_s);
+  write(u"syukujitsu.csv"_s,
+        u"国民の祝日・休日月日,国民の祝日・休日名称\r\n2025/1/1,元日\r\n2025/1/13,成人の日\r\n"_s);
+  CLB_C1 clb(host);
+  StartupTables tables;
+  ASSERT_EQ(ReadStartupFiles(clb, tables), QString());
+  RDX_F508 form(clb, host, tables);
+  form.Form_Load();
+  EXPECT_TRUE(host.errors.empty());
+  form.click(u"見出"_s, 9);
+  EXPECT_EQ(form.control(u"日付修正入力"_s).text, u"25/01/14"_s);  // Monday the 13th is 成人の日
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include "toolkit/program_title.h"
 #include "ui/qt/fonts.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -46,7 +47,7 @@ ChartWindow::ChartWindow(CLB_C1& clb, Host& host, const QString& settingsFile, Q
       model_(clb),
       host_(host),
       settingsFile_(settingsFile.isEmpty() ? defaultSettingsFile() : settingsFile) {
-  setWindowTitle(u"市況ノート — チャート"_s);
+  setWindowTitle(ProgramTitle() + u" — チャート"_s);
   // The chart never keeps the program running once the main window has closed.
   setAttribute(Qt::WA_QuitOnClose, false);
   setFont(LayoutFont(FontKey::Default));
@@ -148,8 +149,7 @@ void ChartWindow::markRange() {
 bool ChartWindow::saveImage(const QString& path) {
   QImageWriter writer(path, "png");
   if (writer.write(chart_->picture())) return true;
-  host_.errorBox(u"市況ノート"_s,
-                 u"画像を保存できませんでした。\n"_s + path + u"\n"_s + writer.errorString());
+  host_.errorBox(ProgramTitle(), u"画像を保存できませんでした。\n"_s + path + u"\n"_s + writer.errorString());
   return false;
 }
 

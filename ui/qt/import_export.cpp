@@ -9,14 +9,13 @@
 #include "app/csv/csv_export.h"
 #include "app/csv/csv_import.h"
 #include "app/csv/import_preview.h"
+#include "toolkit/program_title.h"
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace rdx508 {
 
 namespace {
-
-const QString kTitle = u"市況ノート"_s;
 
 // A wait cursor for work that may outlast a blink.
 class BusyCursor {
@@ -41,7 +40,7 @@ bool RunImport(QWidget* parent, RDX_F508& model, Host& host, const QString& file
       preview = ImportPreview{std::move(read), {}};
   }
   if (!preview->import.failure.isEmpty()) {
-    host.errorBox(kTitle, preview->import.failure);
+    host.errorBox(ProgramTitle(), preview->import.failure);
     return false;
   }
 
@@ -67,7 +66,7 @@ bool RunExport(QWidget* parent, const RDX_F508& model, Host& host) {
   BusyCursor busy;
   if (ExportCsvFile(model.series(), path, filter == cp932 ? CsvEncoding::Cp932 : CsvEncoding::Utf8, &why))
     return true;
-  host.errorBox(kTitle, QFileInfo(path).fileName() + u": "_s + why);
+  host.errorBox(ProgramTitle(), QFileInfo(path).fileName() + u": "_s + why);
   return false;
 }
 

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "toolkit/program_title.h"
 #include "ui/chart_input.h"
 #include "ui/qt/chart_window.h"
 #include "ui/qt/colors.h"
@@ -28,8 +29,6 @@
 namespace rdx508 {
 
 namespace {
-
-const QString kTitle = QStringLiteral("市況ノート");
 
 Qt::InputMethodHints InputHints(InputKind kind) {
   switch (kind) {
@@ -81,7 +80,7 @@ bool SameGeometry(const Control& a, const Control& b) {
 
 MainWindow::MainWindow(RDX_F508& model, Host& host, QWidget* parent)
     : QWidget(parent), model_(model), host_(host) {
-  setWindowTitle(kTitle);
+  setWindowTitle(ProgramTitle());
   setFixedSize(TwipsToPixels(RDX_F508::kClientWidth), TwipsToPixels(RDX_F508::kClientHeight));
   QPalette windowPalette = palette();
   windowPalette.setColor(QPalette::Window, ModelColor(RDX_F508::kWindowBack, windowPalette));
@@ -454,7 +453,7 @@ void MainWindow::forward(const std::function<void()>& event) {
   try {
     event();
   } catch (const std::exception& e) {
-    host_.errorBox(kTitle, QString::fromUtf8(e.what()));
+    host_.errorBox(ProgramTitle(), QString::fromUtf8(e.what()));
   }
   mirror();
 }

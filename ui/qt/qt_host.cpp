@@ -5,11 +5,9 @@
 #include <QMetaObject>
 #include <QPushButton>
 
-namespace rdx508 {
+#include "toolkit/program_title.h"
 
-namespace {
-const QString kTitle = QStringLiteral("市況ノート");
-}
+namespace rdx508 {
 
 QtHost::QtHost(QObject* parent) : QObject(parent) {}
 
@@ -43,7 +41,7 @@ void QtHost::errorBox(const QString& title, const QString& text) {
 }
 
 bool QtHost::askYesNo(const QString& question) {
-  QMessageBox box(QMessageBox::Question, kTitle, question, QMessageBox::Yes | QMessageBox::No,
+  QMessageBox box(QMessageBox::Question, ProgramTitle(), question, QMessageBox::Yes | QMessageBox::No,
                   QApplication::activeWindow());
   // The program speaks Japanese; Qt's own button texts would be English.
   box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
@@ -54,7 +52,7 @@ bool QtHost::askYesNo(const QString& question) {
 }
 
 void QtHost::startupNotice(const QString& message) {
-  QMessageBox box(QMessageBox::NoIcon, kTitle, message, QMessageBox::Close);
+  QMessageBox box(QMessageBox::NoIcon, ProgramTitle(), message, QMessageBox::Close);
   box.button(QMessageBox::Close)->setText(QStringLiteral("閉じる"));
   run(box);
 }

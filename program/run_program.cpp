@@ -4,12 +4,14 @@
 #include <QEvent>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <utility>
 
 #include "app/files/data_lock.h"
 #include "app/files/holiday_setup.h"
 #include "app/files/startup.h"
 #include "calendar/two_digit_year.h"
+#include "program/single_instance.h"
 #include "toolkit/clb_c1.h"
 #include "ui/qt/fonts.h"
 #include "ui/rdx_f508.h"
@@ -58,6 +60,8 @@ int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown) {
   // One program per data folder: a second one ends before it can change a file.
   DataLock lock(LockedDayFile(tables.INI, host.programFolder()));
   if (!lock.tryLock() && lock.heldElsewhere()) {
+    // The window open on these files comes forward instead; one that does not answer is named.
+    if (AskWindowForward(WindowServerName(lock.lockFilePath()))) return 0;
     host.startupNotice(u"すでに起動しています。"_s);
     return 0;
   }
@@ -71,6 +75,11 @@ int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown) {
   QApplication::setFont(LayoutFont(FontKey::Default));
   MainWindow window(model, host);
   QObject::connect(&host, &QtHost::ended, &window, &MainWindow::programEnded);
+  std::unique_ptr<WindowServer> server;
+  if (lock.isLocked())
+    server = std::make_unique<WindowServer>(WindowServerName(lock.lockFilePath()), [&] {
+      if (!host.hasEnded()) BringForward(window);
+    });
   try {
     model.Form_Load();
   } catch (const std::exception& e) {

@@ -30,7 +30,8 @@ QString WindowServerName(const QString& lockFile) {
   const QFileInfo info(lockFile);
   const QString canonical = info.canonicalFilePath();
   const QString path = canonical.isEmpty() ? info.absoluteFilePath() : canonical;
-  const QByteArray hash = QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex().left(32);
+  const QByteArray hash =
+      QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex().left(32);
   QString user;
 #ifdef Q_OS_UNIX
   user = QString::number(::getuid());
@@ -53,7 +54,8 @@ bool AskWindowForward(const QString& name, std::chrono::milliseconds reach) {
   const QDeadlineTimer answer(kAnswerTime);
   if (!socket.waitForBytesWritten(static_cast<int>(answer.remainingTime()))) return false;
   while (!socket.canReadLine()) {
-    if (answer.hasExpired() || !socket.waitForReadyRead(static_cast<int>(answer.remainingTime()))) return false;
+    if (answer.hasExpired() || !socket.waitForReadyRead(static_cast<int>(answer.remainingTime())))
+      return false;
   }
   return socket.readLine() == kDone;
 }

@@ -87,11 +87,13 @@ TEST(WindowServer, AnswersOnlyWhileListeningAndOnlyUnderItsName) {
       answered = AskWindowForward(name);
       done = true;
     });
-    while (!done) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    while (!done)
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     ask.join();
     EXPECT_TRUE(answered);
     EXPECT_EQ(asked, 1);
-    EXPECT_FALSE(AskWindowForward(WindowServerName(dir.filePath(u"B.lock"_s)), std::chrono::milliseconds(200)));
+    EXPECT_FALSE(
+        AskWindowForward(WindowServerName(dir.filePath(u"B.lock"_s)), std::chrono::milliseconds(200)));
   }
   EXPECT_FALSE(AskWindowForward(name, std::chrono::milliseconds(200)));
   EXPECT_EQ(asked, 1);

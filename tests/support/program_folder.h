@@ -3,11 +3,11 @@
 // (a second link to it where the file system allows, else a copy) in a temporary
 // directory, so that the program finds its settings beside it.
 
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
-#include <unistd.h>
 
 namespace rdx508::testing {
 
@@ -18,8 +18,9 @@ class ProgramFolder {
     for (const QString& name : data.entryList(QDir::Files))
       ok_ = QFile::copy(data.filePath(name), path(name)) && ok_;
     const QString built = QStringLiteral(RDX508_BUILD_DIR "/rdx508");
-    ok_ = ok_ && (::link(QFile::encodeName(built).constData(), QFile::encodeName(program()).constData()) == 0 ||
-                  QFile::copy(built, program()));
+    ok_ =
+        ok_ && (::link(QFile::encodeName(built).constData(), QFile::encodeName(program()).constData()) == 0 ||
+                QFile::copy(built, program()));
   }
   // Whether the folder was made whole.
   bool ok() const { return ok_ && dir_.isValid(); }

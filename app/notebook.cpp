@@ -27,7 +27,8 @@ std::optional<NotebookProblem> ProblemIf(const QString& text, const QString& fil
 
 }  // namespace
 
-Notebook::Notebook(CLB_C1& clb) : clb_(clb), owned_(std::make_unique<StartupTables>()), tables_(owned_.get()) {}
+Notebook::Notebook(CLB_C1& clb)
+    : clb_(clb), owned_(std::make_unique<StartupTables>()), tables_(owned_.get()) {}
 
 Notebook::Notebook(CLB_C1& clb, const StartupTables& tables) : clb_(clb), tables_(&tables) {}
 
@@ -58,7 +59,8 @@ QList<NotebookProblem> Notebook::Load(DaySeries& series, Table2& range) {
   if (auto p = ProblemIf(LoadHolidayList(clb_, INI), DataFilePath(INI, kHolidayListRow, folder())))
     problems.append(*p);
   LoadDays(clb_, tables_->DayTbl, series);
-  if (auto p = ProblemIf(LoadNotes(clb_, INI, series.DayNotes), NotesFilePath(INI, folder()))) problems.append(*p);
+  if (auto p = ProblemIf(LoadNotes(clb_, INI, series.DayNotes), NotesFilePath(INI, folder())))
+    problems.append(*p);
   range.redim({2, 6});
   LoadRanges(tables_->ColorTbl, range);
   series.ComputeIndicators();
@@ -81,6 +83,10 @@ Notebook::LockResult Notebook::TakeLock() {
   if (!lock_) lock_ = std::make_unique<DataLock>(LockedDayFile(tables_->INI, folder()));
   if (lock_->tryLock()) return LockResult::Held;
   return lock_->heldElsewhere() ? LockResult::HeldElsewhere : LockResult::NoLock;
+}
+
+QString Notebook::LockFilePath() const {
+  return lock_ ? lock_->lockFilePath() : DataLock(LockedDayFile(tables_->INI, folder())).lockFilePath();
 }
 
 bool Notebook::Save(const DaySeries& series, const Table2& range) {

@@ -10,8 +10,8 @@
 #include <memory>
 #include <optional>
 
-#include "app/series/day_series.h"
 #include "app/files/startup.h"
+#include "app/series/day_series.h"
 #include "toolkit/clb_c1.h"
 #include "toolkit/value.h"
 
@@ -56,6 +56,8 @@ class Notebook {
   // One program per notebook: the lock file beside the day file that is written.
   enum class LockResult { Held, HeldElsewhere, NoLock };
   LockResult TakeLock();
+  // The lock file ("" when the settings name no day file).
+  QString LockFilePath() const;
 
   // Saves the day file with the archive, the notes and the colour ranges, each with its
   // backups, in the order that keeps every saved day in a file whenever the save stops.

@@ -4,10 +4,12 @@
 #include <QEvent>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <utility>
 
 #include "app/notebook.h"
 #include "calendar/two_digit_year.h"
+#include "program/single_instance.h"
 #include "toolkit/clb_c1.h"
 #include "toolkit/program_title.h"
 #include "ui/qt/fonts.h"
@@ -54,7 +56,10 @@ int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown) {
     return 0;
   }
   // One program per notebook: a second one ends before it can change a file.
-  if (notebook.TakeLock() == Notebook::LockResult::HeldElsewhere) {
+  const Notebook::LockResult lock = notebook.TakeLock();
+  if (lock == Notebook::LockResult::HeldElsewhere) {
+    // The window open on these files comes forward instead; one that does not answer is named.
+    if (AskWindowForward(WindowServerName(notebook.LockFilePath()))) return 0;
     host.startupNotice(u"すでに起動しています。"_s);
     return 0;
   }
@@ -65,6 +70,11 @@ int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown) {
   QApplication::setFont(LayoutFont(FontKey::Default));
   MainWindow window(model, host);
   QObject::connect(&host, &QtHost::ended, &window, &MainWindow::programEnded);
+  std::unique_ptr<WindowServer> server;
+  if (lock == Notebook::LockResult::Held)
+    server = std::make_unique<WindowServer>(WindowServerName(notebook.LockFilePath()), [&] {
+      if (!host.hasEnded()) BringForward(window);
+    });
   try {
     model.Form_Load();
   } catch (const std::exception& e) {

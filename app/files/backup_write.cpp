@@ -135,7 +135,9 @@ bool WriteWithBackups(CLB_C1& clb, const QString& path, const QString& text) {
       Report(clb, RefusedStep(), info.filePath(), info.filePath());
       return false;
     }
-    return clb.L_Write(path, text) == 1;
+    if (clb.L_Write(path, text) != 1) return false;
+    SyncFolderOf(info.filePath());  // the new file's name is on disk as well
+    return true;
   }
 
   // A link is followed, so that the backups lie beside the file they keep.

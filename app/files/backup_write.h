@@ -17,7 +17,8 @@ QString BackupPath(const QString& path, int n);
 // that exists already is kept as <path>.bak1 and its older backups move up to .bak5; the
 // one beyond five is removed. The new text is complete on disk before anything is renamed,
 // and the file is replaced in one rename, so the file and every backup stay readable
-// whenever the process stops. Returns whether the file now holds the text. On failure the
+// whenever the process stops; the folder is synced after the renames, so that the new
+// names last through a power cut. Returns whether the file now holds the text. On failure the
 // file and its backups are as they were, and the error box of L_Write has been shown.
 bool WriteWithBackups(CLB_C1& clb, const QString& path, const QString& text);
 

@@ -45,10 +45,12 @@ TEST_F(NotebookTest, EachUnreadFileIsAProblemNamingIt) {
 
 TEST_F(NotebookTest, LoadsWhatReadsAndReportsNotesAndHolidayListThatDoNot) {
   WriteFolder();
-  WriteLines(u"RDX508_INIT.TXT"_s,
-             {u"1,3,RDX508 設定"_s, u"01,001,a,,\\DAYS.TXT"_s, u"01,002,b,,\\DAYS.TXT"_s, u"01,003,c,,\\COLOR.TXT"_s,
-              u"01,004,d,,\\COLOR.TXT"_s, u"01,005,休業日ファイル読込,,\\NO_LIST.csv"_s});
-  WriteLines(u"RDX508_NOTES.TXT"_s, {u"1,2,RDX508_F6 200703150905"_s, u"01,001,07/03/14,SQ"_s, u"01,x,07/03/13,?"_s});
+  WriteLines(
+      u"RDX508_INIT.TXT"_s,
+      {u"1,3,RDX508 設定"_s, u"01,001,a,,\\DAYS.TXT"_s, u"01,002,b,,\\DAYS.TXT"_s, u"01,003,c,,\\COLOR.TXT"_s,
+       u"01,004,d,,\\COLOR.TXT"_s, u"01,005,休業日ファイル読込,,\\NO_LIST.csv"_s});
+  WriteLines(u"RDX508_NOTES.TXT"_s,
+             {u"1,2,RDX508_F6 200703150905"_s, u"01,001,07/03/14,SQ"_s, u"01,x,07/03/13,?"_s});
   Notebook notebook(clb);
   ASSERT_FALSE(notebook.Open());
   DaySeries series;

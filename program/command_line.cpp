@@ -11,6 +11,7 @@
 #include "app/files/data_lock.h"
 #include "app/files/day_file.h"
 #include "app/files/notes_file.h"
+#include "app/files/program_files.h"
 #include "app/files/save_data.h"
 #include "app/files/startup.h"
 #include "app/series/import_merge.h"
@@ -99,6 +100,7 @@ struct StoredData {
   StartupTables tables;
   DaySeries series;
   Table2 range{Table2::Bounds{2, 6}};
+  bool archiveIncomplete = false;  // some archive days could not be read
 };
 bool LoadStoredData(CLB_C1& clb, StoredData& data, QTextStream& err) {
   const QString message = ReadStartupFiles(clb, data.tables);
@@ -114,9 +116,12 @@ bool LoadStoredData(CLB_C1& clb, StoredData& data, QTextStream& err) {
   }
   LoadDays(clb, data.tables.DayTbl, data.series);
   // Archive lines that cannot be read are named; the days that can are kept.
-  const QString archiveReport = LoadArchive(clb, data.tables.INI, data.series.Archive);
+  bool archiveWhole = true;
+  const QString archiveReport = LoadArchive(clb, data.tables.INI, data.series.Archive, &archiveWhole);
   if (!archiveReport.isEmpty()) err << kProgram << ": " << archiveReport << Qt::endl;
-  DropDaysInSeries(data.series, data.series.Archive);
+  data.archiveIncomplete = !archiveWhole;
+  const QString twice = DropDaysInSeries(data.series, data.series.Archive);
+  if (!twice.isEmpty()) err << kProgram << ": " << twice << Qt::endl;
   // Likewise the notes: an import saves them with the day file, so they must be read.
   const QString notesReport = LoadNotes(clb, data.tables.INI, data.series.DayNotes);
   if (!notesReport.isEmpty()) err << kProgram << ": " << notesReport << Qt::endl;
@@ -163,8 +168,11 @@ int Import(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
   if (plan.notesAdded > 0) summary += u"、メモのない日 %1 にメモを追加"_s.arg(plan.notesAdded);
 
   if (ApplyImport(data.series, file.days, mode).changed()) {
-    if (!SaveDataFiles(clb, data.tables.INI, data.series, data.range)) {
-      err << file.Message(u"日付ファイルを保存できませんでした"_s) << Qt::endl;
+    const SaveReport saved = SaveDataFiles(clb, data.tables.INI, data.series, data.range);
+    if (!saved.ok()) {
+      for (const QString& line : saved.message.split(u'\n'))
+        err << kProgram << ": " << line << Qt::endl;
+      err << file.Message(u"取り込みを保存できませんでした"_s) << Qt::endl;
       return 1;
     }
   } else {
@@ -174,29 +182,18 @@ int Import(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
   return 0;
 }
 
-// Whether `path` is the settings file or a file its rows name: an export must never
-// replace the program's own data.
-bool IsProgramFile(const Table3& INI, const QString& folder, const QString& path) {
-  const auto same = [&path](const QString& other) {
-    const QFileInfo a(PlatformPath(path)), b(PlatformPath(other));
-    return a.absoluteFilePath() == b.absoluteFilePath() ||
-           (a.exists() && b.exists() && a.canonicalFilePath() == b.canonicalFilePath());
-  };
-  if (same(folder + u"/RDX508_INIT.TXT"_s) || same(ArchiveFilePath(INI, folder)) ||
-      same(NotesFilePath(INI, folder)))
-    return true;
-  for (int32_t row = 1; HasSettingsRow(INI, row); ++row)
-    if (same(DataFilePath(INI, row, folder))) return true;
-  return false;
-}
-
 int Export(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
   CLB_C1 clb(host);
   StoredData data;
   if (!LoadStoredData(clb, data, err)) return 1;
   if (IsProgramFile(data.tables.INI, host.programFolder(), r.file)) {
-    err << r.file << u": 市況ノートのデータファイルです。書き出しには別のファイル名を指定してください"_s
-        << Qt::endl;
+    err << ProgramFileExportMessage(r.file) << Qt::endl;
+    return 1;
+  }
+  // An export holds every kept day or is not written: a file that lacks days would read as
+  // the whole record.
+  if (data.archiveIncomplete) {
+    err << r.file << u": 保管ファイルに読めない日があるため、何も書き出しませんでした"_s << Qt::endl;
     return 1;
   }
   const CsvEncoding encoding = r.encoding.value_or(CsvEncoding::Utf8);

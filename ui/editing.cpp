@@ -5,6 +5,7 @@
 #include <limits>
 #include <optional>
 
+#include "app/series/stored_value.h"
 #include "toolkit/clb_error.h"
 #include "ui/colours.h"
 #include "ui/rdx_f508.h"
@@ -48,8 +49,9 @@ bool RDX_F508::CommitPanel() {
   const bool topixMode = indexMode_ == 0;
   const double first = TypedNumber(Panel(kPanFirstIn).text);
   const double second = TypedNumber(Panel(kPanSecondIn).text);
-  const double topix = topixMode ? first : second;
-  const double nikkei = topixMode ? second : first;
+  // Kept as the day file keeps them, so the grid reads the same after a save and a restart.
+  const double topix = StoredIndex(topixMode ? first : second);
+  const double nikkei = StoredIndex(topixMode ? second : first);
 
   int32_t position;
   if (editRow_ < 0) {

@@ -13,8 +13,11 @@ namespace rdx508 {
 void RDX_F508::LoadArchiveOnce() {
   if (archiveLoaded_) return;
   archiveLoaded_ = true;
-  const QString report = LoadArchive(clb_, tables_.INI, series_.Archive);
-  DropDaysInSeries(series_, series_.Archive);
+  bool whole = true;
+  QString report = LoadArchive(clb_, tables_.INI, series_.Archive, &whole);
+  archiveIncomplete_ = !whole;
+  const QString twice = DropDaysInSeries(series_, series_.Archive);
+  if (!twice.isEmpty()) report += (report.isEmpty() ? u""_s : u"\n"_s) + twice;
   if (!report.isEmpty()) host_.errorBox(u"市況ノート"_s, report);
 }
 
@@ -78,7 +81,8 @@ QString RDX_F508::Title() const {
 void RDX_F508::SaveAndStamp() {
   Control& button = controls_[saveButton_];
   if (!button.enabled) return;  // disabled while an entry panel is open
-  SaveData();
+  // The time says when the data was last saved: a failed save leaves it as it was.
+  if (!SaveAll()) return;
   button.text = u"保存("_s + host_.now().toString(u"hh:mm"_s) + u')';
 }
 

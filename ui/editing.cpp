@@ -49,9 +49,8 @@ bool RDX_F508::CommitPanel() {
   const bool topixMode = indexMode_ == 0;
   const double first = TypedNumber(Panel(kPanFirstIn).text);
   const double second = TypedNumber(Panel(kPanSecondIn).text);
-  // Kept as the day file keeps them, so the grid reads the same after a save and a restart.
-  const double topix = StoredIndex(topixMode ? first : second);
-  const double nikkei = StoredIndex(topixMode ? second : first);
+  double topix = topixMode ? first : second;
+  double nikkei = topixMode ? second : first;
 
   int32_t position;
   if (editRow_ < 0) {
@@ -88,6 +87,12 @@ bool RDX_F508::CommitPanel() {
     SetFocus(bad);
     return false;
   }
+
+  // A typed value is kept as the day file keeps it, so the grid reads the same after a save
+  // and a restart; a value confirmed as it stands stays exactly what the file held.
+  const DayRec* stored = editRow_ < 0 ? nullptr : &series_.Days[position];
+  topix = stored && topix == stored->Topix ? topix : StoredIndex(topix);
+  nikkei = stored && nikkei == stored->Nikkei ? nikkei : StoredIndex(nikkei);
 
   EditState before = CaptureState();
   if (editRow_ < 0) {

@@ -61,44 +61,6 @@ TEST_F(SaveData, WritesBothFilesToTheWritePaths) {
   EXPECT_FALSE(FolderEntries().contains(u"IN_DAYS.TXT"_s));
 }
 
-// A save that cannot be made whole writes nothing and names what stopped it.
-TEST_F(SaveData, SettingsThatCannotTakeTheSaveWriteNothing) {
-  const struct {
-    QStringList settings;
-    QStringList told;  // in the message
-  } cases[] = {
-      {{u"1,3,RDX508 設定"_s, u"01,001,,,\\DAYS.TXT"_s},
-       {u"設定ファイルに INI(1, 2, x) がありません。日付ファイルは保存されませんでした。"_s,
-        u"INI(1, 4, x)"_s}},
-      {{u"1,3,x"_s, u"01,001,,,\\D.TXT"_s, u"01,002,,,\\D.TXT"_s, u"01,003,,,\\C.TXT"_s},
-       {u"INI(1, 4, x)"_s}},
-      {{u"1,3,x"_s, u"01,001,,,\\D.TXT"_s, u"01,002,,,\\NO_FOLDER\\D.TXT"_s, u"01,003,,,\\C.TXT"_s,
-        u"01,004,,,\\C.TXT"_s},
-       {u"NO_FOLDER"_s, u"日付ファイル"_s}},
-  };
-  for (const auto& c : cases) {
-    WriteLines(u"RDX508_INIT.TXT"_s, c.settings);
-    const QStringList before = FolderEntries();
-    const SaveReport report = SaveDataFiles(clb, ReadSettings(), series, range);
-    EXPECT_FALSE(report.ok());
-    EXPECT_TRUE(report.saved.isEmpty());
-    EXPECT_FALSE(report.failed.isEmpty());
-    for (const QString& told : c.told)
-      EXPECT_TRUE(report.message.contains(told)) << report.message.toStdString();
-    EXPECT_TRUE(report.message.endsWith(u"どのファイルも書き換えませんでした。"_s));
-    EXPECT_EQ(FolderEntries(), before);
-    EXPECT_TRUE(host.errors.empty());
-  }
-}
-
-TEST_F(SaveData, ARowWithoutAFileNameKeepsTheFolder) {
-  WriteLines(u"RDX508_INIT.TXT"_s, {u"1,3,x"_s, u"01,001,,,\\D.TXT"_s, u"01,002,,,"_s, u"01,003,,,\\C.TXT"_s,
-                                    u"01,004,,,\\C.TXT"_s});
-  EXPECT_FALSE(SaveDataFiles(clb, ReadSettings(), series, range).ok());
-  EXPECT_TRUE(QFileInfo(host.folder).isDir());
-  EXPECT_EQ(FolderEntries(), (QStringList{u"RDX508_INIT.TXT"_s}));
-}
-
 TEST_F(SaveData, EachFileTakesItsOwnTime) {
   class TickingHost : public testing::FakeHost {
    public:

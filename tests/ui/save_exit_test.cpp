@@ -37,6 +37,21 @@ TEST_F(SaveExitTest, SaveButtonWritesBothFilesAndShowsTheTime) {
   EXPECT_EQ(host.ends, 0);
 }
 
+// A failed save shows what failed in one box and leaves the caption and the title as they
+// were: no save time, the change still unsaved.
+TEST_F(SaveExitTest, AFailedSaveShowsNoSaveTime) {
+  form->SetNote(u"07/03/14"_s, u"メモ"_s);
+  QDir().mkpath(dayPath);
+  const QString caption = Text(u"データ保存"_s);
+  form->click(u"データ保存"_s);
+  EXPECT_EQ(Text(u"データ保存"_s), caption);
+  EXPECT_TRUE(form->IsModified());
+  ASSERT_EQ(host.errors.size(), 1u);
+  EXPECT_EQ(host.errors[0].title, u"市況ノート"_s);
+  EXPECT_TRUE(host.errors[0].text.contains(u"days.txt"_s)) << host.errors[0].text.toStdString();
+  EXPECT_FALSE(QFile::exists(colorPath));
+}
+
 TEST_F(SaveExitTest, CloseAsksAndSavesOnlyOnYes) {
   for (const bool yes : {false, true}) {
     host.answer = yes;

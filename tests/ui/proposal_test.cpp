@@ -18,11 +18,10 @@ TEST_F(ProposalTest, TheForecastRowAndTheAddPanelProposeOneDay) {
     int32_t year;      // the clock's year, which places two-digit years
     QString proposed;  // "" when none can be
   } cases[] = {
-      {u"07/03/16"_s, 2007, u"07/03/19"_s},  // Friday
-      {u"07/03/17"_s, 2007, u"07/03/19"_s},  // a Saturday entered anyway
-      {u"24/01/08"_s, 2024, u"24/01/09"_s},  // 成人の日 entered anyway
-      {u"07/12/28"_s, 2007, u"08/01/04"_s},
-      {u"46/12/31"_s, 2026, u""_s},  // 47/01/01 would read as 1947
+      {u"07/03/16"_s, 2007, u"07/03/19"_s},                                // Friday
+      {u"07/03/17"_s, 2007, u"07/03/19"_s},                                // a Saturday entered anyway
+      {u"24/01/08"_s, 2024, u"24/01/09"_s},                                // 成人の日 entered anyway
+      {u"07/12/28"_s, 2007, u"08/01/04"_s}, {u"46/12/31"_s, 2026, u""_s},  // 47/01/01 would read as 1947
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.top.toStdString());

@@ -47,6 +47,13 @@ class SaveRefusal : public testing::AppFolderTest {
     }
     return all;
   }
+  // Settings with the day file as row 1 and these files as rows 2, 3, ...
+  void Settings(const QStringList& files) const {
+    QStringList lines = {u"1,3,x"_s, u"01,001,,,\\DAYS.TXT"_s};
+    for (const QString& file : files)
+      lines << u"01,%1,,,"_s.arg(lines.size(), 3, 10, QChar(u'0')) + file;
+    WriteLines(u"RDX508_INIT.TXT"_s, lines);
+  }
   void Chmod(const QString& name, mode_t mode) const {
     ASSERT_EQ(::chmod(QFile::encodeName(PathOf(name)).constData(), mode), 0);
   }
@@ -70,30 +77,21 @@ TEST_F(SaveRefusal, NothingIsWrittenWhenOneFileCannotBe) {
          WriteLines(u"RDX508_NOTES.TXT"_s, {u"1,2,x"_s, u"01,x02,07/03/13,a"_s});
        },
        u"RDX508_NOTES.TXT の 2 行目"_s},
-      {"no write rows",
-       [this] {
-         WriteLines(u"RDX508_INIT.TXT"_s, {u"1,3,x"_s, u"01,001,,,\\DAYS.TXT"_s});
-       },
+      {"unreadable notes (not for root, who reads it)", [this] { Chmod(u"RDX508_NOTES.TXT"_s, 0); },
+       u"RDX508_NOTES.TXT を読めません"_s},
+      {"no write rows", [this] { Settings({}); },
        u"設定ファイルに INI(1, 2, x) がありません。日付ファイルは保存されませんでした。\n設定ファイルに INI(1, 4, x)"_s},
-      {"no colour write row",
-       [this] {
-         WriteLines(u"RDX508_INIT.TXT"_s, {u"1,3,x"_s, u"01,001,,,\\DAYS.TXT"_s, u"01,002,,,\\DAYS.TXT"_s});
-       },
-       u"INI(1, 4, x)"_s},
+      {"no colour write row", [this] { Settings({u"\\DAYS.TXT"_s}); }, u"INI(1, 4, x)"_s},
       {"no folder",
        [this] {
-         WriteLines(u"RDX508_INIT.TXT"_s, {u"1,3,x"_s, u"01,001,,,\\DAYS.TXT"_s, u"01,002,,,\\NO\\D.TXT"_s,
-                                           u"01,003,,,\\COLOR.TXT"_s, u"01,004,,,\\COLOR.TXT"_s});
+         Settings({u"\\NO\\D.TXT"_s, u"\\C.TXT"_s, u"\\C.TXT"_s});
        },
        u"フォルダ "_s + QDir::toNativeSeparators(PathOf(u"NO"_s)) + u" がありません"_s},
       {"no file name",
        [this] {
-         WriteLines(u"RDX508_INIT.TXT"_s, {u"1,3,x"_s, u"01,001,,,\\DAYS.TXT"_s, u"01,002,,,"_s,
-                                           u"01,003,,,\\COLOR.TXT"_s, u"01,004,,,\\COLOR.TXT"_s});
+         Settings({u""_s, u"\\C.TXT"_s, u"\\C.TXT"_s});
        },
        u"日付ファイル"_s},
-      {"unreadable notes (not for root, who reads it)", [this] { Chmod(u"RDX508_NOTES.TXT"_s, 0); },
-       u"RDX508_NOTES.TXT を読めません"_s},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

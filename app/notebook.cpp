@@ -1,7 +1,5 @@
 #include "app/notebook.h"
 
-#include <QFileInfo>
-
 #include "app/files/archive_file.h"
 #include "app/files/color_file.h"
 #include "app/files/companion_files.h"
@@ -9,8 +7,7 @@
 #include "app/files/day_file.h"
 #include "app/files/holiday_setup.h"
 #include "app/files/notes_file.h"
-#include "app/files/save_data.h"
-#include "toolkit/text_file.h"
+#include "app/files/program_files.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -67,9 +64,10 @@ QList<NotebookProblem> Notebook::Load(DaySeries& series, Table2& range) {
   return problems;
 }
 
-std::optional<NotebookProblem> Notebook::LoadArchive(DaySeries& series) {
-  const QString report = rdx508::LoadArchive(clb_, tables_->INI, series.Archive);
-  DropDaysInSeries(series, series.Archive);
+std::optional<NotebookProblem> Notebook::LoadArchive(DaySeries& series, bool* whole) {
+  QString report = rdx508::LoadArchive(clb_, tables_->INI, series.Archive, whole);
+  const QString twice = DropDaysInSeries(series, series.Archive);
+  if (!twice.isEmpty()) report += (report.isEmpty() ? QString() : u"\n"_s) + twice;
   return ProblemIf(report, ArchiveFilePath(tables_->INI, folder()));
 }
 
@@ -89,23 +87,12 @@ QString Notebook::LockFilePath() const {
   return lock_ ? lock_->lockFilePath() : DataLock(LockedDayFile(tables_->INI, folder())).lockFilePath();
 }
 
-bool Notebook::Save(const DaySeries& series, const Table2& range) {
+SaveReport Notebook::Save(const DaySeries& series, const Table2& range) {
   return SaveDataFiles(clb_, tables_->INI, series, range);
 }
 
 bool Notebook::Holds(const QString& path) const {
-  const auto same = [&path](const QString& other) {
-    const QFileInfo a(PlatformPath(path)), b(PlatformPath(other));
-    return a.absoluteFilePath() == b.absoluteFilePath() ||
-           (a.exists() && b.exists() && a.canonicalFilePath() == b.canonicalFilePath());
-  };
-  const Table3& INI = tables_->INI;
-  if (same(folder() + u'/' + kSettingsName) || same(ArchiveFilePath(INI, folder())) ||
-      same(NotesFilePath(INI, folder())))
-    return true;
-  for (int32_t row = 1; HasSettingsRow(INI, row); ++row)
-    if (same(DataFilePath(INI, row, folder()))) return true;
-  return false;
+  return IsProgramFile(tables_->INI, folder(), path);
 }
 
 }  // namespace rdx508

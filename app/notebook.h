@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/files/save_data.h"
 #include "app/files/startup.h"
 #include "app/series/day_series.h"
 #include "toolkit/clb_c1.h"
@@ -47,8 +48,10 @@ class Notebook {
   // ranges, and computes the indicators. What reads is used; each file that did not read
   // whole (the holiday list, the notes) is one problem.
   QList<NotebookProblem> Load(DaySeries& series, Table2& range);
-  // Reads the archive into series.Archive, leaving out days the series holds.
-  std::optional<NotebookProblem> LoadArchive(DaySeries& series);
+  // Reads the archive into series.Archive, leaving out days the series holds and keeping one
+  // of a date the files hold twice (which is reported). `whole` (optional): whether every
+  // day of the archive was read.
+  std::optional<NotebookProblem> LoadArchive(DaySeries& series, bool* whole = nullptr);
   // Frees the day and colour tables once their days and limits have been loaded (an owned
   // notebook only; the start's tables belong to the start).
   void ReleaseDataTables();
@@ -60,9 +63,9 @@ class Notebook {
   QString LockFilePath() const;
 
   // Saves the day file with the archive, the notes and the colour ranges, each with its
-  // backups, in the order that keeps every saved day in a file whenever the save stops.
-  // Returns whether every file was written.
-  bool Save(const DaySeries& series, const Table2& range);
+  // backups, in the order that keeps every saved day in a file whenever the save stops;
+  // nothing is written unless every file can be. The report says what was saved and what not.
+  SaveReport Save(const DaySeries& series, const Table2& range);
 
   // Whether `path` is the settings file or a file the notebook keeps: an export must never
   // replace one.

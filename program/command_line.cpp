@@ -4,6 +4,7 @@
 
 #include "app/csv/csv_export.h"
 #include "app/csv/csv_import.h"
+#include "app/files/program_files.h"
 #include "app/notebook.h"
 #include "app/series/import_merge.h"
 #include "toolkit/clb_c1.h"
@@ -93,6 +94,7 @@ struct StoredData {
   Notebook notebook;
   DaySeries series;
   Table2 range{Table2::Bounds{2, 6}};
+  bool archiveIncomplete = false;  // some archive days could not be read
 };
 void PrintProblem(QTextStream& err, const NotebookProblem& problem) {
   err << kProgram << ": " << problem.text << Qt::endl;
@@ -109,7 +111,9 @@ bool LoadStoredData(StoredData& data, QTextStream& err) {
   for (const NotebookProblem& problem : data.notebook.Load(data.series, data.range))
     PrintProblem(err, problem);
   // Archive lines that cannot be read are named; the days that can are kept.
-  if (const auto problem = data.notebook.LoadArchive(data.series)) PrintProblem(err, *problem);
+  bool archiveWhole = true;
+  if (const auto problem = data.notebook.LoadArchive(data.series, &archiveWhole)) PrintProblem(err, *problem);
+  data.archiveIncomplete = !archiveWhole;
   return true;
 }
 
@@ -150,8 +154,11 @@ int Import(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
   if (plan.notesAdded > 0) summary += u"、メモのない日 %1 にメモを追加"_s.arg(plan.notesAdded);
 
   if (ApplyImport(data.series, file.days, mode).changed()) {
-    if (!data.notebook.Save(data.series, data.range)) {
-      err << file.Message(u"日付ファイルを保存できませんでした"_s) << Qt::endl;
+    const SaveReport saved = data.notebook.Save(data.series, data.range);
+    if (!saved.ok()) {
+      for (const QString& line : saved.message.split(u'\n'))
+        err << kProgram << ": " << line << Qt::endl;
+      err << file.Message(u"取り込みを保存できませんでした"_s) << Qt::endl;
       return 1;
     }
   } else {
@@ -166,8 +173,13 @@ int Export(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
   StoredData data(clb);
   if (!LoadStoredData(data, err)) return 1;
   if (data.notebook.Holds(r.file)) {
-    err << r.file << u": 市況ノートのデータファイルです。書き出しには別のファイル名を指定してください"_s
-        << Qt::endl;
+    err << ProgramFileExportMessage(r.file) << Qt::endl;
+    return 1;
+  }
+  // An export holds every kept day or is not written: a file that lacks days would read as
+  // the whole record.
+  if (data.archiveIncomplete) {
+    err << r.file << u": 保管ファイルに読めない日があるため、何も書き出しませんでした"_s << Qt::endl;
     return 1;
   }
   const CsvEncoding encoding = r.encoding.value_or(CsvEncoding::Utf8);

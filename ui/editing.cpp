@@ -5,6 +5,7 @@
 #include <limits>
 #include <optional>
 
+#include "app/series/stored_value.h"
 #include "toolkit/clb_error.h"
 #include "ui/colours.h"
 #include "ui/rdx_f508.h"
@@ -48,8 +49,8 @@ bool RDX_F508::CommitPanel() {
   const bool topixMode = indexMode_ == 0;
   const double first = TypedNumber(Panel(kPanFirstIn).text);
   const double second = TypedNumber(Panel(kPanSecondIn).text);
-  const double topix = topixMode ? first : second;
-  const double nikkei = topixMode ? second : first;
+  double topix = topixMode ? first : second;
+  double nikkei = topixMode ? second : first;
 
   int32_t position;
   if (editRow_ < 0) {
@@ -86,6 +87,12 @@ bool RDX_F508::CommitPanel() {
     SetFocus(bad);
     return false;
   }
+
+  // A typed value is kept as the day file keeps it, so the grid reads the same after a save
+  // and a restart; a value confirmed as it stands stays exactly what the file held.
+  const DayRec* stored = editRow_ < 0 ? nullptr : &series_.Days[position];
+  topix = stored && topix == stored->Topix ? topix : StoredIndex(topix);
+  nikkei = stored && nikkei == stored->Nikkei ? nikkei : StoredIndex(nikkei);
 
   EditState before = CaptureState();
   if (editRow_ < 0) {

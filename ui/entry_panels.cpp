@@ -1,7 +1,9 @@
 // Opening the add, modify and delete panels: a row of panel controls laid edge to edge
 // over the heading row or the clicked day row, drawn above the grid cells.
 
+#include "calendar/two_digit_year.h"
 #include "toolkit/numeric.h"
+#include "toolkit/program_title.h"
 #include "ui/calendar_note.h"
 #include "ui/rdx_f508.h"
 
@@ -46,7 +48,16 @@ void RDX_F508::OpenAddPanel() {
   const Control& anchor = Heading(kHeadWeekday);
   ChainPanel({kPanModify, kPanYes, kPanNo, kPanDateIn, kPanFirstIn, kPanSecondIn, kPanUpIn, kPanDownIn},
              anchor.left, anchor.top);
-  Panel(kPanDateIn).text = BusinessDay(Cell(kColDate, 0).text, 2);
+  const QString top = Cell(kColDate, 0).text;
+  Panel(kPanDateIn).text = NextTradingDay(top);
+  if (!top.isEmpty() && Panel(kPanDateIn).text.isEmpty()) {
+    const int32_t first = ReferenceYear() - 79;  // the window of two-digit years
+    host_.errorBox(ProgramTitle(),
+                   u"%1 の次の営業日は 2 桁の年で書ける %2〜%3 年の外にあるため、"
+                   u"提案できません。日付を入力してください。"_s.arg(top)
+                       .arg(first)
+                       .arg(first + 99));
+  }
   ShowCalendarNote(Panel(kPanDateIn), dateBoxLook_, true);
   Panel(kPanFirstIn).text.clear();
   Panel(kPanSecondIn).text.clear();

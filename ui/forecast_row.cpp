@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "calendar/date_text.h"
 #include "toolkit/clb_error.h"
 #include "ui/calendar_note.h"
 #include "ui/cell_text.h"
@@ -38,6 +39,16 @@ QString RDX_F508::BusinessDay(const QString& date, int32_t days) {
   } catch (const ClbError&) {
     return {};
   }
+}
+
+QString RDX_F508::NextTradingDay(const QString& date) {
+  if (date.isEmpty()) return BusinessDay(date, 2);  // no day yet: the next after today
+  // The first open day after `date`; a closed day (entered anyway) does not count itself.
+  QString next = BusinessDay(date, 1);
+  if (next == date) next = BusinessDay(date, 2);
+  // A day past the two-digit-year window would read as one a century earlier.
+  if (!next.isEmpty() && !IsEarlierDate(date, next)) return {};
+  return next;
 }
 
 bool RDX_F508::StepWord(int32_t direction) {
@@ -77,9 +88,7 @@ void RDX_F508::UpdateForecast(int32_t request, int32_t direction) {
   }
 
   // The next business day after the top row's day.
-  QString next = BusinessDay(topDate, 1);
-  if (next == topDate) next = BusinessDay(topDate, 2);
-  Cell(kColDate, f).text = next;
+  Cell(kColDate, f).text = NextTradingDay(topDate);
   ShowCalendarNote(Cell(kColDate, f), forecastDateLook_, false);
 
   // Issues: the day count of grid row 24 split by the forecast ratio.

@@ -83,16 +83,22 @@ void RDX_F508::Form_Load() {
   history_.Clear();
 }
 
+bool RDX_F508::SaveAll() {
+  const SaveReport report = notebook_.Save(series_, range_);
+  if (!report.message.isEmpty()) host_.errorBox(ProgramTitle(), report.message);
+  if (report.ok()) history_.MarkSaved();
+  return report.ok();
+}
+
 void RDX_F508::SaveData() {
-  if (notebook_.Save(series_, range_)) history_.MarkSaved();
+  SaveAll();
 }
 
 void RDX_F508::Form_Unload() {
   if (host_.askYesNo(u"データ保存しますか？"_s)) {
     // A save that failed has shown its box; the window stays open so that nothing
     // entered since the last save is lost. 終了 still ends without saving.
-    if (!notebook_.Save(series_, range_)) return;
-    history_.MarkSaved();
+    if (!SaveAll()) return;
   }
   EndProgram();
 }

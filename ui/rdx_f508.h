@@ -49,6 +49,9 @@ class RDX_F508 {
   // Reads the archive of the days beyond the grid, once; a damaged archive is reported in
   // a box. The view calls it after the first frame; every change calls it first.
   void LoadArchiveOnce();
+  // Why the days cannot be exported to `path` (one of the program's own files, or an archive
+  // that was not read whole), or "" when they can.
+  QString ExportProblem(const QString& path) const;
   QString Note(const QString& date) const;                 // "" when the day has none
   void SetNote(const QString& date, const QString& text);  // "" removes it; one undo step
   bool Undo();              // undoes the last change of days or colour ranges; false if none
@@ -226,6 +229,7 @@ class RDX_F508 {
   // Shows the grid rows around the day of `date` (stored, or where it would stand).
   void ShowDay(const QString& date);
   void SaveAndStamp();  // データ保存: save, then the save time on the button
+  bool SaveAll();       // saves every file; shows what failed; whether all was saved
 
   // Typing help in the entry panel (entry_checks.cpp).
   int PanelInputOf(const Control& c) const;  // the panel input box `c` is, or -1
@@ -237,6 +241,9 @@ class RDX_F508 {
 
   // 営業日変換, with a date the calendar cannot handle giving "" instead of an error.
   QString BusinessDay(const QString& date, int32_t days);
+  // The day the forecast row and the add panel propose after `date`: the first business day
+  // after it; "" when there is none or it lies beyond the two-digit-year window.
+  QString NextTradingDay(const QString& date);
 
   // A date cell's tool tip and background as laid out, and the CalendarNote of its text
   // shown over them (the add panel's date box also notes a closed day).
@@ -287,6 +294,7 @@ class RDX_F508 {
   double forecastRatio_ = 0;
   UndoHistory<EditState> history_;
   bool archiveLoaded_ = false;
+  bool archiveIncomplete_ = false;  // the archive's report named days it could not read
 };
 
 }  // namespace rdx508

@@ -14,7 +14,10 @@ namespace rdx508 {
 void RDX_F508::LoadArchiveOnce() {
   if (archiveLoaded_) return;
   archiveLoaded_ = true;
-  if (const auto problem = notebook_.LoadArchive(series_)) host_.errorBox(ProgramTitle(), problem->text);
+  bool whole = true;
+  if (const auto problem = notebook_.LoadArchive(series_, &whole))
+    host_.errorBox(ProgramTitle(), problem->text);
+  archiveIncomplete_ = !whole;
 }
 
 RDX_F508::EditState RDX_F508::CaptureState() const {
@@ -77,7 +80,8 @@ QString RDX_F508::Title() const {
 void RDX_F508::SaveAndStamp() {
   Control& button = controls_[saveButton_];
   if (!button.enabled) return;  // disabled while an entry panel is open
-  SaveData();
+  // The time says when the data was last saved: a failed save leaves it as it was.
+  if (!SaveAll()) return;
   button.text = u"保存("_s + host_.now().toString(u"hh:mm"_s) + u')';
 }
 

@@ -95,8 +95,9 @@ ArchiveReport ReadArchiveFile(const QString& path, QList<DayRec>& days) {
   QFile file(name);
   const QString shown = QDir::toNativeSeparators(info.absoluteFilePath());
   if (info.isDir() || !file.open(QIODevice::ReadOnly))
-    return {true, u"保管ファイル %1 を読めません（%2）。"_s.arg(
-                      shown, info.isDir() ? u"フォルダです"_s : file.errorString())};
+    return {true, false,
+            u"保管ファイル %1 を読めません（%2）。"_s.arg(
+                shown, info.isDir() ? u"フォルダです"_s : file.errorString())};
 
   qint64 lineNumber = 0, badLines = 0, firstBad = 0, beyond = 0;
   bool headerSeen = false;
@@ -125,45 +126,72 @@ ArchiveReport ReadArchiveFile(const QString& path, QList<DayRec>& days) {
   // days of the same date in file order.
   auto newer = [](const DayRec& a, const DayRec& b) { return IsEarlierDate(b.Date, a.Date); };
   if (!std::is_sorted(days.begin(), days.end(), newer)) std::stable_sort(days.begin(), days.end(), newer);
+  // A date held twice keeps its first line: the archive holds each day once.
+  QString firstTwice;
+  const auto end = std::unique(days.begin(), days.end(), [&firstTwice](const DayRec& a, const DayRec& b) {
+    if (a.Date != b.Date) return false;
+    if (firstTwice.isEmpty()) firstTwice = a.Date;
+    return true;
+  });
+  const qsizetype twice = days.end() - end;
+  days.erase(end, days.end());
 
   if (!complete) {
-    return {true, u"保管ファイル %1 を %2 行目から先は読めませんでした（%3）。"_s.arg(shown)
-                      .arg(lineNumber + 1)
-                      .arg(file.errorString())};
+    return {true, false,
+            u"保管ファイル %1 を %2 行目から先は読めませんでした（%3）。"_s.arg(shown)
+                .arg(lineNumber + 1)
+                .arg(file.errorString())};
   }
-  if (!headerSeen) return {false, u"保管ファイル %1 は空です。"_s.arg(shown)};
-  QString report;
+  if (!headerSeen) return {false, false, u"保管ファイル %1 は空です。"_s.arg(shown)};
+  ArchiveReport report{false, badLines > 0 || beyond > 0, {}};
   if (badLines > 0) {
-    report = u"保管ファイル %1 の %2 行目は読めない行です（読めない行は全部で %3 行、読めた日は %4 日）。"_s
-                 .arg(shown)
-                 .arg(firstBad)
-                 .arg(badLines)
-                 .arg(days.size());
+    report.text =
+        u"保管ファイル %1 の %2 行目は読めない行です（読めない行は全部で %3 行、読めた日は %4 日）。"_s
+            .arg(shown)
+            .arg(firstBad)
+            .arg(badLines)
+            .arg(days.size());
+  }
+  if (twice > 0) {
+    if (!report.text.isEmpty()) report.text += u'\n';
+    report.text += u"保管ファイル %1 には %2%3 が二度あります。最初の行を使います。"_s.arg(shown, firstTwice)
+                       .arg(twice > 1 ? u" ほか %1 日"_s.arg(twice - 1) : QString());
   }
   if (beyond > 0) {
-    if (!report.isEmpty()) report += u'\n';
-    report += u"保管ファイル %1 の %2 日より先の %3 日は読みませんでした。"_s.arg(shown)
-                  .arg(kMaxArchiveDays)
-                  .arg(beyond);
+    if (!report.text.isEmpty()) report.text += u'\n';
+    report.text += u"保管ファイル %1 の %2 日より先の %3 日は読みませんでした。"_s.arg(shown)
+                       .arg(kMaxArchiveDays)
+                       .arg(beyond);
   }
-  return {false, report};
+  return report;
 }
 
-QString LoadArchive(CLB_C1& clb, const Table3& INI, QList<DayRec>& archive) {
+QString LoadArchive(CLB_C1& clb, const Table3& INI, QList<DayRec>& archive, bool* whole) {
+  if (whole) *whole = true;
   const QString path = ArchiveFilePath(INI, clb.host().programFolder());
   if (path.isEmpty()) {
     archive.clear();
     return {};
   }
-  return ReadArchiveFile(path, archive).text;
+  const ArchiveReport report = ReadArchiveFile(path, archive);
+  if (whole) *whole = !report.unreadable && !report.partial;
+  return report.text;
 }
 
-void DropDaysInSeries(const DaySeries& series, QList<DayRec>& archive) {
+QString DropDaysInSeries(const DaySeries& series, QList<DayRec>& archive) {
   QSet<QString> held;
   for (const DayRec& day : series.Days)
     if (!day.Date.isEmpty()) held.insert(day.Date);
-  if (held.isEmpty()) return;
-  archive.removeIf([&held](const DayRec& day) { return held.contains(day.Date); });
+  if (held.isEmpty()) return {};
+  QString first;
+  const qsizetype dropped = archive.removeIf([&](const DayRec& day) {
+    if (!held.contains(day.Date)) return false;
+    if (first.isEmpty()) first = day.Date;
+    return true;
+  });
+  if (dropped == 0) return {};
+  return u"%1%2は日付ファイルと保管ファイルの両方にあります。日付ファイルの値を使います。"_s.arg(first).arg(
+      dropped > 1 ? u" ほか %1 日"_s.arg(dropped - 1) : QString());
 }
 
 }  // namespace rdx508

@@ -1,5 +1,6 @@
 #include "app/files/backup_write.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -10,10 +11,12 @@
 #include <utility>
 #include <vector>
 
+#include "toolkit/cp932.h"
 #include "toolkit/text_file.h"
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -74,6 +77,31 @@ std::optional<FileFailure> Rename(const QString& from, const QString& to) {
   return std::nullopt;
 }
 
+// Gives `copy` the permissions of `file` and, where the system allows, its owner and group.
+// Fails only when the permissions could not be set: a copy must never be readable by more
+// users than the file it replaces.
+std::optional<FileFailure> TakePermissions(const QString& file, const QString& copy) {
+#ifdef Q_OS_UNIX
+  struct stat original {};
+  const QByteArray from = QFile::encodeName(file), to = QFile::encodeName(copy);
+  if (::stat(from.constData(), &original) != 0)
+    return FailureOf(std::error_code(errno, std::generic_category()));
+  struct stat now {};
+  if (::stat(to.constData(), &now) == 0 && (now.st_uid != original.st_uid || now.st_gid != original.st_gid)) {
+    // Another user's file keeps its owner when root saves it; an ordinary user keeps at
+    // least the group where he belongs to it.
+    if (::chown(to.constData(), original.st_uid, original.st_gid) != 0 &&
+        ::chown(to.constData(), static_cast<uid_t>(-1), original.st_gid) != 0) {
+    }
+  }
+  if (::chmod(to.constData(), original.st_mode & 07777) != 0)
+    return FailureOf(std::error_code(errno, std::generic_category()));
+#else
+  if (!QFile::setPermissions(copy, QFile::permissions(file))) return RefusedStep();
+#endif
+  return std::nullopt;
+}
+
 // Puts the content of `file` under the name `copy` as well: a second link to the same
 // content where the folder allows it, otherwise a copy that is complete on disk.
 std::optional<FileFailure> KeepCopy(const QString& file, const QString& copy) {
@@ -93,7 +121,20 @@ std::optional<FileFailure> KeepCopy(const QString& file, const QString& copy) {
     out.cancelWriting();
     return failure;
   }
-  return std::nullopt;
+  return TakePermissions(file, copy);
+}
+
+// Whether the existing file `file` is not to be replaced: the user may not write it, or it
+// has no write bit at all (which root's access would ignore).
+bool ReadOnly(const QString& file) {
+#ifdef Q_OS_UNIX
+  struct stat status {};
+  const QByteArray encoded = QFile::encodeName(file);
+  return ::stat(encoded.constData(), &status) != 0 || (status.st_mode & 0222) == 0 ||
+         ::access(encoded.constData(), W_OK) != 0;
+#else
+  return !QFileInfo(file).isWritable();
+#endif
 }
 
 // Makes the renames in the folder of `file` last through a power cut.
@@ -127,8 +168,44 @@ void SetFolderStepHookForTests(std::function<bool()> hook) {
   StepHook() = std::move(hook);
 }
 
+QString ReplaceProblem(const QString& path) {
+  const QString name = PlatformPath(path);
+  if (name.isEmpty()) return u"ファイル名がありません"_s;
+  const QFileInfo info(name);
+  if (info.isDir()) return u"%1 はフォルダです"_s.arg(QDir::toNativeSeparators(info.absoluteFilePath()));
+  const bool exists = info.isFile();
+  const QString file = exists ? info.canonicalFilePath() : info.absoluteFilePath();
+  const QString folder = QFileInfo(file).absolutePath();
+  if (!QFileInfo(folder).isDir()) return u"フォルダ %1 がありません"_s.arg(QDir::toNativeSeparators(folder));
+#ifdef Q_OS_UNIX
+  if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
+    return u"フォルダ %1 に書き込めません"_s.arg(QDir::toNativeSeparators(folder));
+#endif
+  if (!exists) return {};
+  if (ReadOnly(file)) return u"%1 は読み取り専用です"_s.arg(QDir::toNativeSeparators(file));
+  for (int n = 1; n <= kBackupCount + 1; ++n) {
+    const QString slot = BackupPath(file, n);
+    if (Present(slot) && !FileOrLink(slot))
+      return u"バックアップの場所 %1 がフォルダです"_s.arg(QDir::toNativeSeparators(slot));
+  }
+  return {};
+}
+
+bool HoldsApartFromHeader(const QString& path, const QString& text) {
+  const std::optional<QByteArray> held = ReadFileBytes(PlatformPath(path));
+  const std::optional<QByteArray> wanted = cp932::Encode(text);
+  if (!held || !wanted) return false;
+  const qsizetype heldEnd = held->indexOf('\n'), wantedEnd = wanted->indexOf('\n');
+  if (heldEnd < 0 || wantedEnd < 0) return false;
+  return QByteArrayView(*held).sliced(heldEnd) == QByteArrayView(*wanted).sliced(wantedEnd);
+}
+
 bool WriteWithBackups(CLB_C1& clb, const QString& path, const QString& text) {
   const QFileInfo info(PlatformPath(path));
+  if (info.isFile() && ReadOnly(info.canonicalFilePath())) {
+    Report(clb, {EACCES, u"読み取り専用です"_s}, info.filePath(), info.filePath());
+    return false;
+  }
   if (path.isEmpty() || !info.isFile()) {
     // Nothing to keep: a new file, or a path that the writer refuses and reports itself.
     if (!StepAllowed()) {
@@ -158,6 +235,7 @@ bool WriteWithBackups(CLB_C1& clb, const QString& path, const QString& text) {
     RemoveLeftover(fresh);
     return false;
   }
+  if (const std::optional<FileFailure> failure = TakePermissions(file, fresh)) return fail(*failure, fresh);
 
   // Every place a backup moves to must take a file: a folder there would stop the shift
   // half-way.

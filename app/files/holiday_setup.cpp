@@ -39,6 +39,9 @@ QString LoadHolidayList(CLB_C1& clb, const Table3& INI) {
   auto list = std::make_shared<const HolidayList>(reading.days);
   const qsizetype valid = static_cast<qsizetype>(list->size());
   clb.SetHolidayList(std::move(list));
+  // A list with its header and no day is as good as none, and said as an empty one is.
+  if (reading.badLines == 0 && valid == 0)
+    return u"休業日ファイルに休業日がありません。\n"_s + path + u'\n' + kWithoutList;
   if (reading.badLines == 0) return {};
 
   if (bytes->isEmpty()) return u"休業日ファイルが空です。\n"_s + path + u'\n' + kWithoutList;

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <algorithm>
 
+#include "app/series/stored_value.h"
 #include "calendar/date_text.h"
 #include "toolkit/decimal_text.h"
 
@@ -101,6 +102,8 @@ ImportResult ApplyImport(DaySeries& series, const std::vector<ImportedDay>& days
     if (it == all.byDay.constEnd()) {
       if (key) all.byDay.insert(*key, all.days.size());
       all.days.push_back(imported.day);
+      all.days.back().Topix = StoredIndex(imported.day.Topix);
+      all.days.back().Nikkei = StoredIndex(imported.day.Nikkei);
       if (!imported.note.isEmpty()) notes.insert(imported.day.Date, imported.note);
       ++result.added;
       daysChanged = true;
@@ -115,8 +118,8 @@ ImportResult ApplyImport(DaySeries& series, const std::vector<ImportedDay>& days
     const bool valuesDiffer = !SameStoredValues(stored, imported.day);
     if (mode != ImportMode::Overwrite || (!valuesDiffer && !note.differs)) continue;
     if (valuesDiffer) {
-      stored.Topix = imported.day.Topix;
-      stored.Nikkei = imported.day.Nikkei;
+      stored.Topix = StoredIndex(imported.day.Topix);
+      stored.Nikkei = StoredIndex(imported.day.Nikkei);
       stored.Up = imported.day.Up;
       stored.Down = imported.day.Down;
       daysChanged = true;

@@ -47,6 +47,7 @@ TEST_F(HolidaySetup, ABrokenListIsReportedAndItsValidLinesUsed) {
       {std::nullopt, {u"ありません"_s, u"組み込み"_s}, 0},
       {QByteArray(), {u"読めません"_s, u"組み込み"_s}, 0},
       {QByteArray(""), {u"空です"_s}, 0},
+      {testing::ToCp932(header), {u"休業日がありません"_s, u"組み込み"_s}, 0},
       {testing::ToCp932(u"祝日\r\n2026/1/1,元日\r\n"_s),
        {u"1行目"_s, u"見出し"_s, u"：祝日"_s, u"1日の"_s},
        2026},

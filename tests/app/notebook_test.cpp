@@ -86,7 +86,7 @@ TEST_F(NotebookTest, ASaveReadsBackAndTheKeptFilesAreItsOwn) {
     ASSERT_FALSE(notebook.Open());
     notebook.Load(series, range);
     series.DayNotes.insert(u"07/03/13"_s, u"雇用統計"_s);
-    ASSERT_TRUE(notebook.Save(series, range));
+    ASSERT_TRUE(notebook.Save(series, range).ok());
     for (const QString& name : {u"RDX508_INIT.TXT"_s, u"DAYS.TXT"_s, u"COLOR.TXT"_s, u"RDX508_NOTES.TXT"_s,
                                 u"RDX508_ARCHIVE.TXT"_s})
       EXPECT_TRUE(notebook.Holds(PathOf(name))) << name.toStdString();

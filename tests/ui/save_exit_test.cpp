@@ -37,6 +37,17 @@ TEST_F(SaveExitTest, SaveButtonWritesBothFilesAndShowsTheTime) {
   EXPECT_EQ(host.ends, 0);
 }
 
+// A failed save names the file in one box and shows no save time; the change stays unsaved.
+TEST_F(SaveExitTest, AFailedSaveShowsNoSaveTime) {
+  form->SetNote(u"07/03/14"_s, u"メモ"_s);
+  QDir().mkpath(dayPath);
+  form->click(u"データ保存"_s);
+  EXPECT_EQ(Text(u"データ保存"_s), u"データ保存"_s);
+  EXPECT_TRUE(form->IsModified());
+  ASSERT_EQ(host.errors.size(), 1u);
+  EXPECT_TRUE(host.errors[0].text.contains(u"days.txt"_s)) << host.errors[0].text.toStdString();
+}
+
 TEST_F(SaveExitTest, CloseAsksAndSavesOnlyOnYes) {
   for (const bool yes : {false, true}) {
     host.answer = yes;

@@ -62,6 +62,10 @@ bool RunExport(QWidget* parent, const RDX_F508& model, Host& host) {
   if (path.isEmpty()) return false;
   if (QFileInfo(path).suffix().isEmpty()) path += u".csv"_s;
 
+  if (const QString problem = model.ExportProblem(path); !problem.isEmpty()) {
+    host.errorBox(ProgramTitle(), problem);
+    return false;
+  }
   QString why;
   BusyCursor busy;
   if (ExportCsvFile(model.series(), path, filter == cp932 ? CsvEncoding::Cp932 : CsvEncoding::Utf8, &why))

@@ -93,8 +93,9 @@ TEST(PublishedFiles, TheLoneCloseIsGuessedFromTheStoredDaysItOverlaps) {
 TEST(PublishedFiles, AColumnTheFileLacksKeepsItsStoredValueAndAStoredZeroIsFilled) {
   // 24/12/02 differs in the Nikkei value, 24/12/03 has the same one, 24/12/04 was never
   // given a Nikkei value or counts, 24/12/05 is new.
-  const DaySeries stored = Stored({Day(u"24/12/04"_s, 2700.00, 0, 0, 0), Day(u"24/12/03"_s, 2690.00, 38000.00),
-                                   Day(u"24/12/02"_s, 2680.71, 37900.00)});
+  const DaySeries stored =
+      Stored({Day(u"24/12/04"_s, 2700.00, 0, 0, 0), Day(u"24/12/03"_s, 2690.00, 38000.00),
+              Day(u"24/12/02"_s, 2680.71, 37900.00)});
   const CsvImport file = ParseCsvImport(
       "日付,日経平均,上昇数,下落数\n2024/12/02,37800,,\n2024/12/03,38000,1000,600\n"
       "2024/12/04,38100,900,700\n2024/12/05,38200,800,800\n",
@@ -155,14 +156,16 @@ TEST(PublishedFiles, DecimalCommasAndOneDigitYearsAreRefusedWithTheirLine) {
   EXPECT_EQ(file.days[0].day.Topix, 2680.71);
   EXPECT_EQ(file.days[0].day.Nikkei, 38000.5);
   ASSERT_EQ(file.rejected.size(), 3u);
-  EXPECT_EQ(file.rejected[0].why, u"東証平均: 数値として読めません「2680,71」、日経平均: 数値として読めません「38000,5」"_s);
+  EXPECT_EQ(file.rejected[0].why,
+            u"東証平均: 数値として読めません「2680,71」、日経平均: 数値として読めません「38000,5」"_s);
   EXPECT_EQ(file.rejected[1].line, 3);
   EXPECT_EQ(file.rejected[2].why, u"日付として読めません「5/1/24」"_s);
 }
 
 TEST(PublishedFiles, WhatTheDayFileHoldsExportsAndImportsToTheSameBytes) {
   // A negative count, as the window and a hand edit can store one.
-  const DaySeries stored = Stored({Day(u"24/12/03"_s, 2690.00, 38000.00, -5, 0), Day(u"24/12/02"_s, 0, 0, 0, 0)});
+  const DaySeries stored =
+      Stored({Day(u"24/12/03"_s, 2690.00, 38000.00, -5, 0), Day(u"24/12/02"_s, 0, 0, 0, 0)});
   const QString exported = ExportCsvText(stored);
   const CsvImport file = ParseCsvImport(exported.toUtf8(), u"e.csv"_s);
   ASSERT_EQ(file.rejectedCount, 0) << (file.rejected.empty() ? "" : file.rejected[0].why.toStdString());
@@ -182,7 +185,8 @@ TEST(PublishedFiles, ThePreviewMarksNewDaysAsTheAddPanelMarksATypo) {
                                            u"2024/12/09"_s}));
   ASSERT_EQ(preview.marks.size(), 4);
   EXPECT_EQ(preview.marks[0], u"2024/12/03（2行目）: 日経平均が空か 0 です"_s);
-  EXPECT_TRUE(preview.marks[1].startsWith(u"2024/12/04（3行目）: 東証平均 2990.00 が前の日（2024/12/03）の 2690.00 "_s))
+  EXPECT_TRUE(preview.marks[1].startsWith(
+      u"2024/12/04（3行目）: 東証平均 2990.00 が前の日（2024/12/03）の 2690.00 "_s))
       << preview.marks[1].toStdString();
   EXPECT_TRUE(preview.marks[2].contains(u"合計 2000 が前の日（2024/12/04）の 1600 から 20% 以上"_s));
   EXPECT_TRUE(preview.marks[3].startsWith(u"2024/12/06（5行目）: 下落数が負の数です"_s));

@@ -8,6 +8,7 @@
 #include <QWheelEvent>
 #include <cmath>
 
+#include "app/series/derived_columns.h"
 #include "ui/qt/colors.h"
 #include "ui/qt/fonts.h"
 
@@ -38,15 +39,15 @@ struct LineLook {
 const std::vector<LineLook>& LinesOf(ChartPane pane) {
   static const std::vector<LineLook> kIndex = {
       {ChartLine::Index, QColor(0x1a, 0x1a, 0x1a), 1.5, nullptr},  // named by the index mode
-      {ChartLine::Average5, QColor(0xe0, 0x7b, 0x00), 1.3, u"５日平均"},
-      {ChartLine::Average25, QColor(0x1f, 0x5f, 0xbf), 1.3, u"２５日平均"},
+      {ChartLine::Average5, QColor(0xe0, 0x7b, 0x00), 1.3, DerivedColumnOf(Derived::Average5).grid},
+      {ChartLine::Average25, QColor(0x1f, 0x5f, 0xbf), 1.3, DerivedColumnOf(Derived::Average25).grid},
   };
   static const std::vector<LineLook> kAdRatio = {
-      {ChartLine::AdRatio, QColor(0x1a, 0x1a, 0x1a), 1.5, u"騰落レシオ"},
+      {ChartLine::AdRatio, QColor(0x1a, 0x1a, 0x1a), 1.5, DerivedColumnOf(Derived::AdRatio).grid},
   };
   static const std::vector<LineLook> kUpRatio = {
-      {ChartLine::UpRatio, QColor(0x6e, 0x6e, 0x6e), 1.0, u"上昇率"},
-      {ChartLine::UpRatio5, QColor(0x1a, 0x1a, 0x1a), 1.5, u"５日平均"},
+      {ChartLine::UpRatio, QColor(0x6e, 0x6e, 0x6e), 1.0, DerivedColumnOf(Derived::UpRatio).grid},
+      {ChartLine::UpRatio5, QColor(0x1a, 0x1a, 0x1a), 1.5, DerivedColumnOf(Derived::UpRatio5).grid},
   };
   switch (pane) {
     case ChartPane::AdRatio:

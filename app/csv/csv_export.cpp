@@ -7,8 +7,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "app/series/derived_columns.h"
 #include "app/csv/csv_fields.h"
+#include "app/series/derived_columns.h"
 #include "toolkit/cp932.h"
 #include "toolkit/text_file.h"
 
@@ -94,14 +94,19 @@ const std::vector<ExportColumn>& ExportColumns() {
       {u"日経平均"_s, [](const Days& d, size_t i) { return Decimal(d[i].day.Nikkei); }},
       {u"上昇数"_s, [](const Days& d, size_t i) { return Whole(d[i].day.Up); }},
       {u"下落数"_s, [](const Days& d, size_t i) { return Whole(d[i].day.Down); }},
-      {CsvHeading(Derived::Change), [](const Days& d, size_t i) { return Decimal(HistoryChange(d.history, i, false)); }},
+      {CsvHeading(Derived::Change),
+       [](const Days& d, size_t i) { return Decimal(HistoryChange(d.history, i, false)); }},
       {CsvHeading(Derived::Average5), [](const Days& d, size_t i) { return Decimal(d[i].ind.Tp5Avg); }},
       {CsvHeading(Derived::Average25), [](const Days& d, size_t i) { return Decimal(d[i].ind.Tp25Avg); }},
-      {CsvHeading(Derived::Divergence), [](const Days& d, size_t i) { return Decimal(HistoryDivergence(d[i], false)); }},
-      {CsvHeading(Derived::Change, true), [](const Days& d, size_t i) { return Decimal(HistoryChange(d.history, i, true)); }},
+      {CsvHeading(Derived::Divergence),
+       [](const Days& d, size_t i) { return Decimal(HistoryDivergence(d[i], false)); }},
+      {CsvHeading(Derived::Change, true),
+       [](const Days& d, size_t i) { return Decimal(HistoryChange(d.history, i, true)); }},
       {CsvHeading(Derived::Average5, true), [](const Days& d, size_t i) { return Decimal(d[i].ind.Nk5Avg); }},
-      {CsvHeading(Derived::Average25, true), [](const Days& d, size_t i) { return Decimal(d[i].ind.Nk25Avg); }},
-      {CsvHeading(Derived::Divergence, true), [](const Days& d, size_t i) { return Decimal(HistoryDivergence(d[i], true)); }},
+      {CsvHeading(Derived::Average25, true),
+       [](const Days& d, size_t i) { return Decimal(d[i].ind.Nk25Avg); }},
+      {CsvHeading(Derived::Divergence, true),
+       [](const Days& d, size_t i) { return Decimal(HistoryDivergence(d[i], true)); }},
       {CsvHeading(Derived::UpRatio), [](const Days& d, size_t i) { return Decimal(d[i].ind.UpRatio); }},
       {CsvHeading(Derived::UpRatio5), [](const Days& d, size_t i) { return Decimal(d[i].ind.UpRatio5); }},
       {CsvHeading(Derived::AdRatio), [](const Days& d, size_t i) { return Decimal(d[i].ind.AdRatio); }},

@@ -34,9 +34,10 @@ TEST(CsvExport, WritesEveryDayOldestFirstWithItsDerivedValues) {
 
   const QStringList lines = ExportCsvText(s).split(u"\r\n"_s);
   ASSERT_EQ(lines.size(), 28);  // header, 26 days, and the empty text after the last CR LF
-  EXPECT_EQ(lines[0],
-            u"日付,東証平均,日経平均,上昇数,下落数,騰落幅,5日平均,25日平均,乖離率(‰),"
-            u"日経騰落幅,日経5日平均,日経25日平均,日経乖離率(‰),上昇率(%),上昇率5日平均(%),騰落レシオ(%),メモ"_s);
+  EXPECT_EQ(
+      lines[0],
+      u"日付,東証平均,日経平均,上昇数,下落数,騰落幅,5日平均,25日平均,乖離率(‰),"
+      u"日経騰落幅,日経5日平均,日経25日平均,日経乖離率(‰),上昇率(%),上昇率5日平均(%),騰落レシオ(%),メモ"_s);
   // Each derived column is empty until its window is full, as the table of them says.
   const QStringList header = lines[0].split(u',');
   for (const DerivedColumn& column : kDerivedColumns) {
@@ -65,11 +66,13 @@ TEST(CsvExport, WritesEveryDayOldestFirstWithItsDerivedValues) {
 TEST(CsvExport, FilesExportedBeforeTheHeadingsHadUnitsImportAsTheyDid) {
   const CsvImport old = ParseCsvImport(
       "日付,東証平均,日経平均,上昇数,下落数,騰落幅,5日平均,25日平均,乖離率,日経騰落幅,日経5日平均,"
-      "日経25日平均,日経乖離率,上昇率,上昇率5日平均,騰落レシオ,メモ\r\n2024/11/01,100.00,20000.13,600,400,,,,,,,,,"
+      "日経25日平均,日経乖離率,上昇率,上昇率5日平均,騰落レシオ,メモ\r\n2024/11/"
+      "01,100.00,20000.13,600,400,,,,,,,,,"
       "60.00,,,\r\n",
       u"old.csv"_s);
   ASSERT_TRUE(old.failure.isEmpty()) << old.failure.toStdString();
-  EXPECT_EQ(old.columns, (QStringList{u"日付"_s, u"東証平均"_s, u"日経平均"_s, u"上昇数"_s, u"下落数"_s, u"メモ"_s}));
+  EXPECT_EQ(old.columns,
+            (QStringList{u"日付"_s, u"東証平均"_s, u"日経平均"_s, u"上昇数"_s, u"下落数"_s, u"メモ"_s}));
   ASSERT_EQ(old.days.size(), 1u);
   EXPECT_EQ(old.days[0].day.Nikkei, 20000.13);
 }

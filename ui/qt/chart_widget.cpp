@@ -83,7 +83,8 @@ int DecimalsOf(ChartPane pane) {
 
 }  // namespace
 
-ChartWidget::ChartWidget(ChartModel& model, QWidget* parent) : QWidget(parent), model_(model) {
+ChartWidget::ChartWidget(ChartModel& model, QWidget* parent)
+    : QWidget(parent), model_(model), control_(model) {
   setFont(LayoutFont(FontKey::Default));
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
@@ -518,44 +519,26 @@ void ChartWidget::viewMoved() {
 
 void ChartWidget::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
-  pressAt_ = event->position();
-  pressFirst_ = model_.first();
-  dragged_ = false;
+  control_.press(event->position().x());
 }
 
 void ChartWidget::mouseMoveEvent(QMouseEvent* event) {
-  if (pressAt_ && (event->buttons() & Qt::LeftButton)) {
-    const double dx = event->position().x() - pressAt_->x();
-    if (std::fabs(dx) > 3) dragged_ = true;
-    if (dragged_ && model_.dayWidth() > 0) {
-      // The days follow the mouse: dragging to the right brings older days in.
-      const quint64 before = model_.revision();
-      model_.setView(pressFirst_ - int(std::lround(dx / model_.dayWidth())), model_.count());
-      if (model_.revision() != before) viewMoved();
-    }
-  }
+  if (control_.pressed() && (event->buttons() & Qt::LeftButton) &&
+      control_.drag(event->position().x()).viewMoved)
+    viewMoved();
   hoverAt(event->position());
 }
 
 void ChartWidget::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || !pressAt_) return QWidget::mouseReleaseEvent(event);
-  const bool click = !dragged_;
-  pressAt_.reset();
-  dragged_ = false;
-  if (!click) return;
-  const QPointF at = event->position();
-  const std::optional<int> day = model_.dayAt(at.x());
-  if (day && at.y() >= model_.paneRect(ChartPane::Index).top() && at.y() < model_.axisRect().bottom())
-    Q_EMIT dayChosen(*day);
+  if (event->button() != Qt::LeftButton || !control_.pressed()) return QWidget::mouseReleaseEvent(event);
+  const ChartOutcome outcome = control_.release(event->position().x(), event->position().y());
+  if (outcome.chosen) Q_EMIT dayChosen(*outcome.chosen);
 }
 
 void ChartWidget::wheelEvent(QWheelEvent* event) {
-  const int delta = event->angleDelta().y();
-  if (delta == 0) return QWidget::wheelEvent(event);
-  const quint64 before = model_.revision();
-  // Each notch away from the user shows a fifth fewer days.
-  model_.zoomAt(event->position().x(), std::pow(0.8, delta / 120.0));
-  if (model_.revision() != before) viewMoved();
+  const ChartOutcome outcome = control_.wheel(event->position().x(), event->angleDelta().y());
+  if (!outcome.handled) return QWidget::wheelEvent(event);
+  if (outcome.viewMoved) viewMoved();
   hoverAt(event->position());
   event->accept();
 }
@@ -568,40 +551,12 @@ void ChartWidget::leaveEvent(QEvent* event) {
 
 void ChartWidget::keyPressEvent(QKeyEvent* event) {
   const QRegion before = overlayRegion();
-  const quint64 revision = model_.revision();
-  const int n = model_.dayCount();
+  const ChartOutcome outcome = control_.key(event->key(), event->modifiers());
+  if (!outcome.handled) return QWidget::keyPressEvent(event);
   mouseCursor_ = false;
   hoverY_.reset();
-  switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right: {
-      const int step = event->modifiers() & Qt::ShiftModifier ? 5 : 1;
-      model_.moveCursor(event->key() == Qt::Key_Left ? -step : step);
-      break;
-    }
-    case Qt::Key_Home:
-      model_.showCursorAt(0);
-      break;
-    case Qt::Key_End:
-      model_.showCursorAt(n - 1);
-      break;
-    case Qt::Key_Plus:
-    case Qt::Key_Equal:
-    case Qt::Key_Minus: {
-      const std::optional<int> cursor = model_.cursor();
-      const double x = cursor ? model_.xOfDay(*cursor) : model_.paneRect(ChartPane::Index).center().x();
-      model_.zoomAt(x, event->key() == Qt::Key_Minus ? 1.25 : 0.8);
-      break;
-    }
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (const std::optional<int> cursor = model_.cursor()) Q_EMIT dayChosen(*cursor);
-      break;
-    default:
-      QWidget::keyPressEvent(event);
-      return;
-  }
-  if (model_.revision() != revision) {
+  if (outcome.chosen) Q_EMIT dayChosen(*outcome.chosen);
+  if (outcome.viewMoved) {
     viewMoved();
   } else {
     update(before + overlayRegion());

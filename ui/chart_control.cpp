@@ -76,7 +76,8 @@ ChartOutcome ChartControl::release(double x, double y) {
   ChartOutcome outcome;
   if (!click) return outcome;
   const std::optional<int> day = model_.dayAt(x);
-  if (day && y >= model_.paneRect(ChartPane::Index).top() && y < model_.axisRect().bottom()) outcome.chosen = day;
+  if (day && y >= model_.paneRect(ChartPane::Index).top() && y < model_.axisRect().bottom())
+    outcome.chosen = day;
   return outcome;
 }
 

@@ -27,17 +27,17 @@ inline constexpr std::array<ChartRangeButton, 4> kChartRangeButtons = {{
 
 // What an event did.
 struct ChartOutcome {
-  bool handled = true;         // false: the event is not the chart's (the view passes it on)
-  bool viewMoved = false;      // the days shown changed (the range buttons follow)
-  std::optional<int> chosen;   // a day chosen (a click or Enter): the grid goes to it
+  bool handled = true;        // false: the event is not the chart's (the view passes it on)
+  bool viewMoved = false;     // the days shown changed (the range buttons follow)
+  std::optional<int> chosen;  // a day chosen (a click or Enter): the grid goes to it
 };
 
 class ChartControl {
  public:
-  static constexpr double kZoomIn = 0.8;     // a step in (a wheel notch away, +) shows a fifth fewer days
-  static constexpr double kZoomOut = 1.25;   // and a step out as many more
-  static constexpr int kShiftStep = 5;       // days the cursor moves with Shift and an arrow
-  static constexpr double kDragSlop = 3;     // pixels a press may move and still be a click
+  static constexpr double kZoomIn = 0.8;    // a step in (a wheel notch away, +) shows a fifth fewer days
+  static constexpr double kZoomOut = 1.25;  // and a step out as many more
+  static constexpr int kShiftStep = 5;      // days the cursor moves with Shift and an arrow
+  static constexpr double kDragSlop = 3;    // pixels a press may move and still be a click
 
   explicit ChartControl(ChartModel& model) : model_(model) {}
 

@@ -1,6 +1,7 @@
 #include "app/csv/import_preview.h"
 
 #include <QSet>
+#include <algorithm>
 
 #include "app/csv/csv_fields.h"
 #include "app/series/entry_marks.h"

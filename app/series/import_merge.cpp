@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <algorithm>
+#include <cmath>
 
 #include "calendar/date_text.h"
 #include "toolkit/decimal_text.h"
@@ -72,10 +73,12 @@ ValueMerge MergeValues(const DayRec& stored, const DayRec& incoming, uint8_t giv
     if (!(given & column) || same || incomingZero) return;
     (storedUnset ? merge.fills : merge.differs) |= column;
   };
-  compare(kGivesTopix, Stored(stored.Topix) == Stored(incoming.Topix), Stored(incoming.Topix) == Stored(0.0),
-          Stored(stored.Topix) == Stored(0.0));
-  compare(kGivesNikkei, Stored(stored.Nikkei) == Stored(incoming.Nikkei),
-          Stored(incoming.Nikkei) == Stored(0.0), Stored(stored.Nikkei) == Stored(0.0));
+  // An index that the day file keeps as 0.00 (or -0.00) is none.
+  const auto none = [](double value) { return std::fabs(value) < 0.005; };
+  compare(kGivesTopix, Stored(stored.Topix) == Stored(incoming.Topix), none(incoming.Topix),
+          none(stored.Topix));
+  compare(kGivesNikkei, Stored(stored.Nikkei) == Stored(incoming.Nikkei), none(incoming.Nikkei),
+          none(stored.Nikkei));
   compare(kGivesUp, stored.Up == incoming.Up, incoming.Up == 0, countsUnset);
   compare(kGivesDown, stored.Down == incoming.Down, incoming.Down == 0, countsUnset);
   return merge;

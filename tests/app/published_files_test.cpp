@@ -142,6 +142,12 @@ TEST(PublishedFiles, NotesAroundTheDataArePassedOverAndANoteBetweenDaysIsRefused
   const ImportPreview preview = PreviewImport(DaySeries{}, file);
   EXPECT_EQ(preview.Notes(), (QStringList{u"1行目: 日経平均株価 日次"_s, u"2行目: 出典: 日本経済新聞社"_s,
                                           u"10行目: （C）Nikkei"_s, u"11行目: 以上"_s}));
+  // A price site's day without prices ("null" in every value) is passed over too.
+  const CsvImport holiday = ParseCsvImport(
+      "日付,日経平均,上昇数\n2024/12/30,1,2\n2024/12/31,null,NULL\n2025/01/06,null,3\n", u"y.csv"_s);
+  EXPECT_EQ(holiday.days.size(), 1u);
+  EXPECT_EQ(holiday.noteCount, 1);
+  EXPECT_EQ(holiday.rejectedCount, 1);  // a day with a price and a null is still refused
   // A line before the header as wide as the header is no note: the file has no header.
   EXPECT_FALSE(ParseCsvImport("a,b\n日付,日経平均\n2024/12/02,1\n", u"w.csv"_s).failure.isEmpty());
 }

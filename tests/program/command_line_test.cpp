@@ -139,7 +139,7 @@ TEST_F(CommandLine, ALoneCloseColumnTakesItsIndexFromTheOptionOrAClearGuess) {
   const QStringList lines = testing::FromCp932(testing::ReadBytes(PathOf(u"DAYS.TXT"_s))).split(u"\r\n"_s);
   EXPECT_EQ(lines.mid(2, 2),
             (QStringList{u"01,001,24/12/30,0.00,0,0,39894.54"_s, u"01,002,24/12/27,0.00,0,0,40281.16"_s}));
-  EXPECT_TRUE(lines.contains(u"01,005,24/12/25,2743.49,1000,600,39130.43"_s));
+  EXPECT_TRUE(lines.contains(u"01,004,24/12/25,2743.49,1000,600,39130.43"_s));
   EXPECT_EQ(Run({u"--import"_s, unclear, u"--index"_s, u"topix"_s}), 0) << err.toStdString();
   EXPECT_TRUE(out.contains(u"0 だった値を埋めた日 1"_s)) << out.toStdString();
 }

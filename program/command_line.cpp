@@ -195,6 +195,7 @@ int Import(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
   if (plan.filled > 0) summary += u"、0 だった値を埋めた日 %1"_s.arg(plan.filled);
   if (plan.notesAdded > 0) summary += u"、メモのない日 %1 にメモを追加"_s.arg(plan.notesAdded);
   if (file.noteCount > 0) summary += u"、注記として読み飛ばした行 %1"_s.arg(file.noteCount);
+  if (file.nullDays > 0) summary += u"、値がすべて null の日 %1 を読み飛ばし"_s.arg(file.nullDays);
 
   if (ApplyImport(data.series, file.days, mode).changed()) {
     if (!SaveDataFiles(clb, data.tables.INI, data.series, data.range)) {

@@ -254,15 +254,13 @@ CsvImport ParseCsvImport(QByteArrayView bytes, const QString& file) {
       return i >= 0 && i < record.fields.size() ? record.fields[i] : QString();
     };
     // A price site writes "null" in every value of a day it has no price for (a holiday):
-    // such a line says nothing and is passed over like a note.
+    // such a line says nothing and is passed over, counted.
     bool allNull = true;
     for (Column c : {kTopix, kNikkei, kUp, kDown, kClose})
       if (header.index[c] >= 0 && (c != kClose || import.loneClose))
         allNull = allNull && field(c).trimmed().compare(u"null"_s, Qt::CaseInsensitive) == 0;
     if (allNull) {
-      ++import.noteCount;
-      if (import.notes.size() < CsvImport::kListedRejections)
-        import.notes.push_back({record.line, NoteLineText(record)});
+      ++import.nullDays;
       return;
     }
 

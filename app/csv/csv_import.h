@@ -51,6 +51,7 @@ struct CsvImport {
   std::vector<RejectedLine> notes;  // lines around the data passed over (a title, a copyright
                                     // notice), with their text; the first kListedRejections
   int32_t noteCount = 0;
+  int32_t nullDays = 0;  // lines passed over whose every value is "null" (a price site's holiday)
   // The file names no index but has a close column (終値, Close, Price): a file of one index.
   // Its values stand as 日経平均 until AssignLoneClose says which index they are.
   bool loneClose = false;

@@ -158,6 +158,7 @@ QStringList ImportPreview::Notes() const {
     lines.append(u"%1行目: "_s.arg(n.line) + n.why);
   if (import.noteCount > static_cast<int32_t>(import.notes.size()))
     lines.append(u"ほか %1 行"_s.arg(import.noteCount - static_cast<int32_t>(import.notes.size())));
+  if (import.nullDays > 0) lines.append(u"値がすべて null の日 %1 行"_s.arg(import.nullDays));
   return lines;
 }
 

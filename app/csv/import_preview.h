@@ -26,7 +26,8 @@ struct ImportPreview {
   QStringList Filled() const;
   // The new dates, several a line, then how many more.
   QStringList NewDates() const;
-  // The lines passed over as notes: "1行目: 日経平均株価 日次", then how many more.
+  // The lines passed over as notes: "1行目: 日経平均株価 日次", then how many more, and how
+  // many days had "null" for every value.
   QStringList Notes() const;
   // How the file's notes are merged, for a file with a メモ column; "" otherwise.
   QString NoteRule() const;

@@ -146,7 +146,8 @@ TEST(PublishedFiles, NotesAroundTheDataArePassedOverAndANoteBetweenDaysIsRefused
   const CsvImport holiday = ParseCsvImport(
       "日付,日経平均,上昇数\n2024/12/30,1,2\n2024/12/31,null,NULL\n2025/01/06,null,3\n", u"y.csv"_s);
   EXPECT_EQ(holiday.days.size(), 1u);
-  EXPECT_EQ(holiday.noteCount, 1);
+  EXPECT_EQ(holiday.nullDays, 1);
+  EXPECT_EQ(PreviewImport(DaySeries{}, holiday).Notes(), QStringList{u"値がすべて null の日 1 行"_s});
   EXPECT_EQ(holiday.rejectedCount, 1);  // a day with a price and a null is still refused
   // A line before the header as wide as the header is no note: the file has no header.
   EXPECT_FALSE(ParseCsvImport("a,b\n日付,日経平均\n2024/12/02,1\n", u"w.csv"_s).failure.isEmpty());

@@ -1,9 +1,7 @@
 // The chart's controls without a display: each key and what it does to the cursor and the
-// days shown, the wheel's zoom steps, a drag against a click, and the range buttons' keys.
+// days shown, the wheel's zoom steps, and a drag against a click.
 
 #include <gtest/gtest.h>
-
-#include <QSet>
 
 #include "support/chart_days.h"
 #include "support/fake_host.h"
@@ -97,16 +95,6 @@ TEST_F(ChartControlTest, ADragMovesTheDaysWithThePointerAndAClickChoosesADay) {
   control.press(x);
   EXPECT_FALSE(control.release(x, model.paneRect(ChartPane::Index).top() - 1).chosen);
   EXPECT_FALSE(control.release(x, y).handled);  // no press
-}
-
-TEST_F(ChartControlTest, EachRangeButtonHasItsOwnKeyAndShowsItsRange) {
-  QList<int> keys;
-  for (const ChartRangeButton& b : kChartRangeButtons) {
-    keys.append(b.key);
-    control.showRange(b.range);
-    EXPECT_EQ(model.shownRange(), b.range);
-  }
-  EXPECT_EQ(QSet<int>(keys.begin(), keys.end()).size(), keys.size());
 }
 
 }  // namespace

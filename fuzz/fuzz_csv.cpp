@@ -1,7 +1,11 @@
 // Feeds fuzzed bytes to the CSV reader as an imported file: it must read or refuse every
-// input without crashing; every day it accepts must carry a real date and counts of 0 or
-// more; merging must be idempotent; and the merged days must export, read back without a
+// input without crashing; every day it accepts must carry a real date; lines passed over as
+// notes stand only before the header or after the last day; merging must be idempotent,
+// must never turn a stored value into 0 nor touch a column the file lacks, whichever index a
+// lone close column is given; and the merged days must export, read back without a
 // rejected line, and export again to the very same text.
+#include <algorithm>
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -47,19 +51,54 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const ImportedDay& d : file.days) {
     if (!DateFromText(d.day.Date) || d.day.Date.size() != 8)
       Fail("an accepted day without a short date", d.day.Date);
-    if (d.day.Up < 0 || d.day.Down < 0) Fail("an accepted negative count", d.day.Date);
   }
+  int32_t firstData = INT32_MAX, lastData = 0;
+  for (const ImportedDay& d : file.days) {
+    firstData = std::min(firstData, d.line);
+    lastData = std::max(lastData, d.line);
+  }
+  for (const RejectedLine& r : file.rejected) {
+    firstData = std::min(firstData, r.line);
+    lastData = std::max(lastData, r.line);
+  }
+  for (const RejectedLine& n : file.notes)
+    if (n.line > firstData && n.line < lastData) Fail("a line between the data passed over as a note", n.why);
+
+  // A lone close column goes to the index the last byte picks.
+  CsvImport assigned = file;
+  if (assigned.loneClose)
+    AssignLoneClose(assigned, size > 0 && (data[size - 1] & 1) ? CloseIndex::Topix : CloseIndex::Nikkei);
 
   DaySeries series = Stored();
-  const ImportPreview preview = PreviewImport(series, file);
+  const DaySeries before = series;
+  const ImportPreview preview = PreviewImport(series, assigned);
   (void)preview.Counts();
   (void)preview.Conflicts();
+  (void)preview.Filled();
+  (void)preview.NewDates();
+  (void)preview.Notes();
   (void)preview.Rejected();
-  const ImportResult result = ApplyImport(series, file.days, ImportMode::Overwrite);
-  if (result.added != preview.plan.newDays || result.overwritten != preview.plan.conflicts)
+  const ImportResult result = ApplyImport(series, assigned.days, ImportMode::Overwrite);
+  if (result.added != preview.plan.newDays || result.overwritten != preview.plan.conflicts ||
+      result.filled != preview.plan.filled)
     Fail("the merge did not do what its plan said", preview.Counts());
-  if (ApplyImport(series, file.days, ImportMode::Overwrite).changed())
+  if (ApplyImport(series, assigned.days, ImportMode::Overwrite).changed())
     Fail("a second merge changed the days");
+  const uint8_t given = assigned.days.empty() ? kGivesAll : assigned.days.front().given;
+  for (int32_t p = 1; p <= before.DayCnt; ++p) {
+    const DayRec& was = before.Days[static_cast<size_t>(p)];
+    for (int32_t q = 1; q <= series.DayCnt; ++q) {
+      const DayRec& now = series.Days[static_cast<size_t>(q)];
+      if (now.Date != was.Date) continue;
+      if ((was.Topix != 0 && now.Topix == 0) || (was.Nikkei != 0 && now.Nikkei == 0) ||
+          (was.Up != 0 && now.Up == 0) || (was.Down != 0 && now.Down == 0))
+        Fail("an import turned a stored value into 0", now.Date);
+      if ((!(given & kGivesTopix) && now.Topix != was.Topix) ||
+          (!(given & kGivesNikkei) && now.Nikkei != was.Nikkei) ||
+          (!(given & kGivesUp) && now.Up != was.Up) || (!(given & kGivesDown) && now.Down != was.Down))
+        Fail("an import changed a column the file lacks", now.Date);
+    }
+  }
 
   const QString text = ExportCsvText(series);
   const CsvImport back = ParseCsvImport(text.toUtf8(), QStringLiteral("export.csv"));

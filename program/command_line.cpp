@@ -22,6 +22,7 @@ struct Request {
   enum Kind { kNone, kImport, kExport } kind = kNone;
   QString file;
   bool overwrite = false;
+  std::optional<CloseIndex> index;  // which index a lone close column holds
   std::optional<CsvEncoding> encoding;
   bool help = false, version = false;
   QString error;  // a usage error
@@ -60,6 +61,16 @@ Request Parse(const QStringList& arguments) {
         r.file = *file;
         if (r.file.isEmpty()) r.error = option + u" のファイル名が空です"_s;
       }
+    } else if (option == u"--index"_s) {
+      if (const std::optional<QString> name = takeValue()) {
+        const QString lower = name->toLower();
+        if (lower == u"topix"_s)
+          r.index = CloseIndex::Topix;
+        else if (lower == u"nikkei"_s)
+          r.index = CloseIndex::Nikkei;
+        else
+          r.error = u"--index は topix か nikkei です（「%1」）"_s.arg(*name);
+      }
     } else if (option == u"--encoding"_s) {
       if (const std::optional<QString> name = takeValue()) {
         const QString lower = name->toLower();
@@ -81,6 +92,8 @@ Request Parse(const QStringList& arguments) {
     r.error = u"--import か --export を指定してください"_s;
   else if (r.overwrite && r.kind != Request::kImport)
     r.error = u"--overwrite は --import と使います"_s;
+  else if (r.index && r.kind != Request::kImport)
+    r.error = u"--index は --import と使います"_s;
   else if (r.encoding && r.kind != Request::kExport)
     r.error = u"--encoding は --export と使います"_s;
   return r;
@@ -118,7 +131,7 @@ bool LoadStoredData(StoredData& data, QTextStream& err) {
 }
 
 int Import(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
-  const CsvImport file = ReadCsvImport(r.file);
+  CsvImport file = ReadCsvImport(r.file);
   if (!file.failure.isEmpty()) {
     err << file.failure << Qt::endl;
     return 1;
@@ -142,6 +155,25 @@ int Import(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
     return 1;
   }
 
+  if (file.loneClose) {
+    // A file of one index: which one is said, or guessed from the stored days it overlaps.
+    const std::optional<CloseIndex> index = r.index ? r.index : GuessCloseIndex(data.series, file.days);
+    if (!index) {
+      err << file.Message(
+                 u"終値の列が東証平均か日経平均か分かりません。--index topix か --index nikkei "
+                 u"で指定してください"_s)
+          << Qt::endl;
+      return 1;
+    }
+    AssignLoneClose(file, *index);
+  } else if (r.index) {
+    err << file.Message(
+               u"--index は終値の列だけのファイルに使います（このファイルは「%1」の列を持ちます）"_s.arg(
+                   file.columns.join(u"」「"_s)))
+        << Qt::endl;
+    return 1;
+  }
+
   const ImportPlan plan = PlanImport(data.series, file.days);
   const ImportMode mode = r.overwrite ? ImportMode::Overwrite : ImportMode::NewOnly;
   QString summary = u"新しい日 %1 を追加、同じ日 %2、"_s.arg(plan.newDays).arg(plan.identical);
@@ -151,7 +183,10 @@ int Import(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
     summary += u"値の異なる日 %1 を上書き"_s.arg(plan.conflicts);
   else
     summary += u"値の異なる日 %1 は保存済みのまま（--overwrite で上書き）"_s.arg(plan.conflicts);
+  if (plan.filled > 0) summary += u"、0 だった値を埋めた日 %1"_s.arg(plan.filled);
   if (plan.notesAdded > 0) summary += u"、メモのない日 %1 にメモを追加"_s.arg(plan.notesAdded);
+  if (file.noteCount > 0) summary += u"、注記として読み飛ばした行 %1"_s.arg(file.noteCount);
+  if (file.nullDays > 0) summary += u"、値がすべて null の日 %1 を読み飛ばし"_s.arg(file.nullDays);
 
   if (ApplyImport(data.series, file.days, mode).changed()) {
     const SaveReport saved = data.notebook.Save(data.series, data.range);
@@ -205,8 +240,10 @@ bool IsCommandLineRun(const QStringList& arguments) {
 QString CommandLineUsage() {
   return u"使い方:\n"
          u"  rdx508                                          ウィンドウを開きます\n"
-         u"  rdx508 --import FILE [--overwrite]              CSV の日を日付ファイルに取り込みます\n"
-         u"                                                  （--overwrite: 値やメモの異なる日も上書き）\n"
+         u"  rdx508 --import FILE [--overwrite] [--index topix|nikkei]\n"
+         u"                                                  CSV の日を日付ファイルに取り込みます\n"
+         u"                                                  （--overwrite: 値やメモの異なる日も上書き、\n"
+         u"                                                  --index: 終値の列だけのファイルの指数）\n"
          u"  rdx508 --export FILE [--encoding utf-8|cp932]   すべての日を CSV に書き出します\n"
          u"                                                  （既定は BOM 付き UTF-8）\n"
          u"  rdx508 --help                                   この説明\n"

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "app/series/derived_columns.h"
 #include "toolkit/numeric.h"
 #include "ui/colours.h"
 
@@ -20,7 +21,7 @@ double ShownNumber(QStringView text) {
 }
 
 void WriteChange(CLB_C1& clb, Control& cell, double change) {
-  cell.text = CellText(clb, change, 2);
+  cell.text = CellText(clb, change, DerivedColumnOf(Derived::Change).decimals);
   if (change >= 0) {
     cell.text.prepend(u'+');
     cell.foreColor = kDarkRed;
@@ -34,7 +35,7 @@ void WriteDivergence(CLB_C1& clb, Control& cell, double divergence) {
     cell.text.clear();
     return;
   }
-  cell.text = CellText(clb, divergence, 1);
+  cell.text = CellText(clb, divergence, DerivedColumnOf(Derived::Divergence).decimals);
   cell.foreColor = divergence >= 0 ? kDarkRed : kDarkBlue;
 }
 

@@ -1,6 +1,7 @@
 // Colour ranges: the subject shown in the strip, applying typed limits, the legend's
 // top label and the band colours of the three painted columns.
 
+#include "app/series/derived_columns.h"
 #include "toolkit/clb_error.h"
 #include "ui/rdx_f508.h"
 #include "ui/typed_input.h"
@@ -12,7 +13,8 @@ namespace rdx508 {
 namespace {
 
 const QString& SubjectName(int subject) {
-  static const QString kNames[3] = {u"上昇率"_s, u"５日平均"_s, u"騰落レシオ"_s};
+  static const QString kNames[3] = {GridHeading(Derived::UpRatio), GridHeading(Derived::UpRatio5),
+                                    GridHeading(Derived::AdRatio)};
   return kNames[subject];
 }
 

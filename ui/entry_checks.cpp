@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "app/series/entry_marks.h"
 #include "toolkit/clb_error.h"
 #include "toolkit/numeric.h"
 #include "ui/cell_text.h"
@@ -18,13 +19,6 @@ namespace {
 
 constexpr std::array<int, 5> kInputOrder = {RDX_F508::kPanDateIn, RDX_F508::kPanFirstIn,
                                             RDX_F508::kPanSecondIn, RDX_F508::kPanUpIn, RDX_F508::kPanDownIn};
-constexpr double kIndexJump = 0.10;  // an index this far from the day before is worth a look
-constexpr double kTotalJump = 0.20;  // so is a total of issues this far from that day's
-
-bool Beyond(double value, double reference, double share) {
-  return reference != 0 && std::fabs(value - reference) > share * std::fabs(reference);
-}
-
 }  // namespace
 
 int RDX_F508::PanelInputOf(const Control& c) const {
@@ -91,6 +85,8 @@ void RDX_F508::CheckEntry() {
     if (text.isEmpty()) continue;
     if (!ParseNumber(NormalisedTyped(text))) {
       reasons[which] << u"数値として読めません（0 として記録されます）"_s;
+    } else if (TypedCount(text).value_or(0) < 0) {
+      reasons[which] << u"負の数です"_s;
     } else if (IsFractionalCount(text)) {
       const std::optional<int32_t> count = TypedCount(text);
       if (count) reasons[which] << u"整数ではありません（%1 として記録されます）"_s.arg(*count);

@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 
+#include "app/series/derived_columns.h"
 #include "calendar/date_text.h"
 #include "toolkit/numeric.h"
 #include "ui/cell_text.h"
@@ -134,8 +135,8 @@ void RDX_F508::FillRow(int r, int32_t p) {
     WriteChange(clb_, change, x - IndexValue(p + 1));
   }
 
-  Cell(kColAvg5, r).text = CellText(clb_, a5, 2);
-  Cell(kColAvg25, r).text = CellText(clb_, a25, 2);
+  Cell(kColAvg5, r).text = CellText(clb_, a5, DerivedColumnOf(Derived::Average5).decimals);
+  Cell(kColAvg25, r).text = CellText(clb_, a25, DerivedColumnOf(Derived::Average25).decimals);
 
   WriteDivergence(clb_, Cell(kColDiverge, r), a25 == 0 ? 0 : x * 1000 / a25 - 1000);
 
@@ -146,13 +147,13 @@ void RDX_F508::FillRow(int r, int32_t p) {
   down.foreColor = quint32(downColor);
 
   Control& upRatio = Cell(kColUpRatio, r);
-  upRatio.text = CellText(clb_, ind.UpRatio, 1);
+  upRatio.text = CellText(clb_, ind.UpRatio, DerivedColumnOf(Derived::UpRatio).decimals);
   ColourCell(upRatio, 0);
   Control& upRatio5 = Cell(kColUpRatio5, r);
-  upRatio5.text = CellText(clb_, ind.UpRatio5, 1);
+  upRatio5.text = CellText(clb_, ind.UpRatio5, DerivedColumnOf(Derived::UpRatio5).decimals);
   ColourCell(upRatio5, 1);
   Control& adRatio = Cell(kColAdRatio, r);
-  adRatio.text = CellText(clb_, ind.AdRatio, 1);
+  adRatio.text = CellText(clb_, ind.AdRatio, DerivedColumnOf(Derived::AdRatio).decimals);
   ColourCell(adRatio, 2);
 
   const double shownX = ShownNumber(index.text);

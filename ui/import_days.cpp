@@ -12,6 +12,7 @@ ImportResult RDX_F508::ImportDays(const std::vector<ImportedDay>& days, ImportMo
   const ImportResult result = ApplyImport(series_, days, mode);
   if (!result.changed()) return result;
   QString what = u"取込（追加 %1、上書き %2"_s.arg(result.added).arg(result.overwritten);
+  if (result.filled > 0) what += u"、0 を埋めた日 %1"_s.arg(result.filled);
   if (result.notesAdded > 0) what += u"、メモ追加 %1"_s.arg(result.notesAdded);
   history_.Record(std::move(before), {what + u'）', {}});
   ScrollToPosition(gridOffset_ + 1);  // held within the new scroll limits

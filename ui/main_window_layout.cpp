@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "app/series/derived_columns.h"
 #include "ui/colours.h"
 #include "ui/rdx_f508.h"
 
@@ -55,15 +56,15 @@ constexpr std::array<HeadingDesign, 12> kHeadings = {{
     {9, u"曜　日", 120, 975, 0x00C0FFFF, u"東証・日経・騰落数　追加"},
     {0, u"日　付", 1080, 975, 0x00C0E0FF, u""},
     {1, u"東証平均", 2040, 1335, 0x00C0FFC0, u"東証平均と日経平均切替"},
-    {10, u"騰落幅", 3360, 1095, 0x00C0FFC0, u""},
-    {2, u"５日平均", 4440, 1095, 0x00C0FFC0, u""},
-    {3, u"２５日平均", 5520, 1455, 0x00C0FFC0, u""},
-    {11, u"乖　離", 6960, 1215, 0x00C0FFC0, u""},
+    {10, DerivedColumnOf(Derived::Change).grid, 3360, 1095, 0x00C0FFC0, u""},
+    {2, DerivedColumnOf(Derived::Average5).grid, 4440, 1095, 0x00C0FFC0, u""},
+    {3, DerivedColumnOf(Derived::Average25).grid, 5520, 1455, 0x00C0FFC0, u""},
+    {11, DerivedColumnOf(Derived::Divergence).grid, 6960, 1215, 0x00C0FFC0, u""},
     {4, u"上昇数", 8160, 855, 0x00FFFFC0, u""},
     {5, u"下落数", 9000, 975, 0x00FFFFC0, u""},
-    {6, u"上昇率", 9960, 1095, 0x00FFFFC0, u"色範囲を変更します"},
-    {7, u"５日平均", 11040, 1095, 0x00FFFFC0, u"色範囲を変更します"},
-    {8, u"騰落レシオ", 12120, 1095, 0x00FFFFC0, u"色範囲を変更します"},
+    {6, DerivedColumnOf(Derived::UpRatio).grid, 9960, 1095, 0x00FFFFC0, u"色範囲を変更します"},
+    {7, DerivedColumnOf(Derived::UpRatio5).grid, 11040, 1095, 0x00FFFFC0, u"色範囲を変更します"},
+    {8, DerivedColumnOf(Derived::AdRatio).grid, 12120, 1095, 0x00FFFFC0, u"色範囲を変更します"},
 }};
 
 // Line1 y by index (index 6 lies between the forecast row and row 0).

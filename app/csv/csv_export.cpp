@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "app/csv/csv_fields.h"
+#include "app/series/derived_columns.h"
 #include "toolkit/cp932.h"
 #include "toolkit/text_file.h"
 
@@ -93,17 +94,22 @@ const std::vector<ExportColumn>& ExportColumns() {
       {u"日経平均"_s, [](const Days& d, size_t i) { return Decimal(d[i].day.Nikkei); }},
       {u"上昇数"_s, [](const Days& d, size_t i) { return Whole(d[i].day.Up); }},
       {u"下落数"_s, [](const Days& d, size_t i) { return Whole(d[i].day.Down); }},
-      {u"騰落幅"_s, [](const Days& d, size_t i) { return Decimal(HistoryChange(d.history, i, false)); }},
-      {u"5日平均"_s, [](const Days& d, size_t i) { return Decimal(d[i].ind.Tp5Avg); }},
-      {u"25日平均"_s, [](const Days& d, size_t i) { return Decimal(d[i].ind.Tp25Avg); }},
-      {u"乖離率"_s, [](const Days& d, size_t i) { return Decimal(HistoryDivergence(d[i], false)); }},
-      {u"日経騰落幅"_s, [](const Days& d, size_t i) { return Decimal(HistoryChange(d.history, i, true)); }},
-      {u"日経5日平均"_s, [](const Days& d, size_t i) { return Decimal(d[i].ind.Nk5Avg); }},
-      {u"日経25日平均"_s, [](const Days& d, size_t i) { return Decimal(d[i].ind.Nk25Avg); }},
-      {u"日経乖離率"_s, [](const Days& d, size_t i) { return Decimal(HistoryDivergence(d[i], true)); }},
-      {u"上昇率"_s, [](const Days& d, size_t i) { return Decimal(d[i].ind.UpRatio); }},
-      {u"上昇率5日平均"_s, [](const Days& d, size_t i) { return Decimal(d[i].ind.UpRatio5); }},
-      {u"騰落レシオ"_s, [](const Days& d, size_t i) { return Decimal(d[i].ind.AdRatio); }},
+      {CsvHeading(Derived::Change),
+       [](const Days& d, size_t i) { return Decimal(HistoryChange(d.history, i, false)); }},
+      {CsvHeading(Derived::Average5), [](const Days& d, size_t i) { return Decimal(d[i].ind.Tp5Avg); }},
+      {CsvHeading(Derived::Average25), [](const Days& d, size_t i) { return Decimal(d[i].ind.Tp25Avg); }},
+      {CsvHeading(Derived::Divergence),
+       [](const Days& d, size_t i) { return Decimal(HistoryDivergence(d[i], false)); }},
+      {CsvHeading(Derived::Change, true),
+       [](const Days& d, size_t i) { return Decimal(HistoryChange(d.history, i, true)); }},
+      {CsvHeading(Derived::Average5, true), [](const Days& d, size_t i) { return Decimal(d[i].ind.Nk5Avg); }},
+      {CsvHeading(Derived::Average25, true),
+       [](const Days& d, size_t i) { return Decimal(d[i].ind.Nk25Avg); }},
+      {CsvHeading(Derived::Divergence, true),
+       [](const Days& d, size_t i) { return Decimal(HistoryDivergence(d[i], true)); }},
+      {CsvHeading(Derived::UpRatio), [](const Days& d, size_t i) { return Decimal(d[i].ind.UpRatio); }},
+      {CsvHeading(Derived::UpRatio5), [](const Days& d, size_t i) { return Decimal(d[i].ind.UpRatio5); }},
+      {CsvHeading(Derived::AdRatio), [](const Days& d, size_t i) { return Decimal(d[i].ind.AdRatio); }},
       {u"メモ"_s, [](const Days& d, size_t i) { return Text(ExportedNote(d.notes, d[i].day.Date)); }},
   };
   return columns;

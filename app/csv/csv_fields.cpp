@@ -54,7 +54,9 @@ std::optional<DateParts> SplitDate(const QString& text) {
   const DigitRun first = Digits(text, i);
   if (first.length == 8 && i == text.size())
     return DateParts{first.value / 10000, first.value / 100 % 100, first.value % 100, false};
-  if (i >= text.size() || (first.length != 4 && first.length != 2 && first.length != 1)) return std::nullopt;
+  // A year is written with four digits or two; one digit (as in the US form m/d/yy read
+  // the wrong way round) names no year.
+  if (i >= text.size() || (first.length != 4 && first.length != 2)) return std::nullopt;
   const QChar sep1 = text[i++];
   const DigitRun month = Digits(text, i);
   if (month.length < 1 || month.length > 2 || i >= text.size()) return std::nullopt;
@@ -125,20 +127,42 @@ QString LongDateText(const QString& stored) {
   return QString::asprintf("%04d/%02d/%02d", date->year(), date->month(), date->day());
 }
 
+namespace {
+
+// Whether the commas of a number group its integer digits by three ("2,680.71"): a comma
+// anywhere else is a decimal comma or a typo, and reading it as grouping would multiply
+// the value.
+bool GroupedByThousands(const QString& text) {
+  const qsizetype comma = text.indexOf(u',');
+  if (comma < 0) return true;
+  const qsizetype start = text.startsWith(u'-') || text.startsWith(u'+') ? 1 : 0;
+  qsizetype end = text.indexOf(u'.');
+  if (end < 0) end = text.size();
+  // One to three digits before the first comma, then groups of a comma and three digits.
+  if (comma - start < 1 || comma - start > 3 || comma > end || (end - comma) % 4 != 0) return false;
+  for (qsizetype i = comma; i < end; ++i)
+    if ((text[i] == u',') != ((i - comma) % 4 == 0)) return false;
+  return text.indexOf(u',', end) < 0;
+}
+
+}  // namespace
+
 FieldValue<double> CsvIndex(const QString& field) {
   const QString text = Normalised(field);
   if (text.isEmpty()) return {0.0, {}};
-  if (const std::optional<double> value = ParseNumber(text)) return {*value, {}};
+  if (const std::optional<double> value = GroupedByThousands(text) ? ParseNumber(text) : std::nullopt)
+    return {*value, {}};
   return {std::nullopt, u"数値として読めません"_s + Quoted(field)};
 }
 
 FieldValue<int32_t> CsvCount(const QString& field) {
   const FieldValue<double> number = CsvIndex(field);
   if (!number.value) return {std::nullopt, number.why};
-  if (*number.value < -0.5) return {std::nullopt, u"負の数です"_s + Quoted(field)};
+  // A negative count is read as the day file holds it: what the program stores and exports
+  // must import again.
   const std::optional<int32_t> count = RoundToInt32(*number.value);
   if (!count) return {std::nullopt, u"32ビットの範囲を超える数です"_s + Quoted(field)};
-  return {std::max(*count, 0), {}};
+  return {*count, {}};
 }
 
 }  // namespace rdx508

@@ -17,7 +17,7 @@ struct FieldValue {
 };
 
 // The calendar date of a field written yyyy/m/d, yyyy-m-d, yy/m/d, yyyy年m月d日 or
-// yyyymmdd. Two-digit years follow the program's two-digit-year rule.
+// yyyymmdd (a one-digit year is refused). Two-digit years follow the program's two-digit-year rule.
 FieldValue<QDate> CsvDate(const QString& field);
 
 // The short date text "yy/mm/dd" the program keeps a day under; nullopt when the
@@ -31,11 +31,13 @@ int32_t LastShortYear();
 // A stored date text in the long form "yyyy/mm/dd"; a text that names no date as it is.
 QString LongDateText(const QString& stored);
 
-// An index value: a number with optional grouping commas and surrounding blanks; an
-// empty field is 0.
+// An index value: a number with optional grouping commas (between groups of three
+// digits only, so that a decimal comma is refused, not read as grouping) and surrounding
+// blanks; an empty field is 0.
 FieldValue<double> CsvIndex(const QString& field);
 
-// An issue count: as an index value, rounded half to even, from 0 to the 32-bit limit.
+// An issue count: as an index value, rounded half to even, within the 32-bit range (a
+// negative count too, as the day file can hold one).
 FieldValue<int32_t> CsvCount(const QString& field);
 
 }  // namespace rdx508

@@ -15,7 +15,7 @@ namespace rdx508 {
 
 namespace {
 
-enum Column { kDate, kTopix, kNikkei, kUp, kDown, kNote, kColumns };
+enum Column { kDate, kTopix, kNikkei, kUp, kDown, kNote, kClose, kColumns };
 
 struct ColumnNames {
   QString shown;        // the program's name of the column
@@ -24,12 +24,14 @@ struct ColumnNames {
 
 const std::array<ColumnNames, kColumns>& Names() {
   static const std::array<ColumnNames, kColumns> names = {{
-      {u"日付"_s, {u"日付"_s, u"date"_s}},
+      {u"日付"_s, {u"日付"_s, u"date"_s, u"データ日付"_s, u"日付け"_s}},
       {u"東証平均"_s, {u"東証平均"_s, u"topix"_s}},
       {u"日経平均"_s, {u"日経平均"_s, u"日経225"_s, u"nikkei"_s, u"n225"_s}},
       {u"上昇数"_s, {u"上昇数"_s, u"値上がり"_s, u"値上がり銘柄数"_s, u"advancing"_s, u"up"_s}},
       {u"下落数"_s, {u"下落数"_s, u"値下がり"_s, u"値下がり銘柄数"_s, u"declining"_s, u"down"_s}},
       {u"メモ"_s, {u"メモ"_s, u"note"_s, u"memo"_s}},
+      // A price site's close; "Adj Close" is another column and stays unread.
+      {u"終値"_s, {u"終値"_s, u"close"_s, u"price"_s}},
   }};
   return names;
 }
@@ -43,9 +45,11 @@ QString HeaderKey(const QString& text) {
 }
 
 struct Header {
-  std::array<qsizetype, kColumns> index{-1, -1, -1, -1, -1, -1};  // field of each column, -1 when absent
-  int found = 0;                                                  // columns found
-  int values = 0;                                                 // of them, value columns (a note is none)
+  std::array<qsizetype, kColumns> index{-1, -1, -1, -1, -1, -1, -1};  // field of each column, -1 when absent
+  int found = 0;                                                      // columns found
+  int values = 0;  // of them, value columns (a note is none, a close column counts when it is the lone index)
+  qsizetype fields = 0;  // the header's fields
+  int32_t line = 0;
   QString failure;
 };
 
@@ -62,10 +66,46 @@ Header ResolveHeader(const QStringList& fields) {
       } else {
         header.index[c] = f;
         ++header.found;
-        if (c != kDate && c != kNote) ++header.values;
+        if (c != kDate && c != kNote && c != kClose) ++header.values;
       }
     }
   }
+  // A close column beside a named index says nothing the index does not.
+  const bool namesIndex = header.index[kTopix] >= 0 || header.index[kNikkei] >= 0;
+  if (header.index[kClose] >= 0) {
+    if (namesIndex) {
+      header.index[kClose] = -1;
+      --header.found;
+    } else {
+      ++header.values;
+    }
+  }
+  header.fields = fields.size();
+  return header;
+}
+
+// How many non-blank lines may stand before the header (a title, a source, a date).
+constexpr int kLinesBeforeHeader = 10;
+
+// The header of the text split at `delimiter`: the first non-blank record that names a
+// date column, after lines with fewer fields than it; found == 0 when there is none.
+Header FindHeader(QStringView text, QChar delimiter) {
+  Header header;
+  qsizetype mostFieldsBefore = 0;
+  int seen = 0;
+  ForEachCsvRecord(text, delimiter, [&](const CsvRecord& record) {
+    if (IsBlankRecord(record)) return true;
+    const Header tried = ResolveHeader(record.fields);
+    if (tried.index[kDate] >= 0) {
+      if (mostFieldsBefore < tried.fields) {
+        header = tried;
+        header.line = record.line;
+      }
+      return false;
+    }
+    mostFieldsBefore = std::max(mostFieldsBefore, record.fields.size());
+    return ++seen < kLinesBeforeHeader;
+  });
   return header;
 }
 
@@ -78,6 +118,16 @@ CsvRecord FirstRecord(QStringView text, QChar delimiter) {
     return false;
   });
   return first;
+}
+
+// A passed-over line as the preview lists it: its fields joined, long texts cut short.
+QString NoteLineText(const CsvRecord& record) {
+  constexpr qsizetype kShown = 40;
+  QStringList fields = record.fields;
+  while (!fields.isEmpty() && fields.last().trimmed().isEmpty())
+    fields.removeLast();
+  const QString text = fields.join(u',').simplified();
+  return text.size() > kShown ? text.left(kShown) + u'…' : text;
 }
 
 bool SameValues(const DayRec& a, const DayRec& b) {
@@ -144,13 +194,10 @@ CsvImport ParseCsvImport(QByteArrayView bytes, const QString& file) {
 
   // The delimiter is the one whose split of the first line names the most columns.
   Header header;
-  CsvRecord headerRecord;
   for (QChar delimiter : {u',', u'\t', u';'}) {
-    const CsvRecord candidate = FirstRecord(text, delimiter);
-    const Header tried = ResolveHeader(candidate.fields);
+    const Header tried = FindHeader(text, delimiter);
     if (tried.index[kDate] >= 0 && tried.found > header.found) {
       header = tried;
-      headerRecord = candidate;
       import.delimiter = delimiter;
     }
   }
@@ -165,32 +212,57 @@ CsvImport ParseCsvImport(QByteArrayView bytes, const QString& file) {
     return import;
   }
   if (!header.failure.isEmpty()) {
-    import.failure = import.Message(header.failure, headerRecord.line);
+    import.failure = import.Message(header.failure, header.line);
     return import;
   }
   if (header.values == 0) {
     import.failure =
-        import.Message(u"値の列（東証平均・日経平均・上昇数・下落数）がありません"_s, headerRecord.line);
+        import.Message(u"値の列（東証平均・日経平均・上昇数・下落数）がありません"_s, header.line);
     return import;
   }
   for (int c = 0; c < kColumns; ++c)
     if (header.index[c] >= 0) import.columns.append(Names()[c].shown);
+  import.loneClose = header.index[kClose] >= 0;
+  uint8_t given = 0;
+  for (const auto& [column, bit] : {std::pair{kTopix, kGivesTopix}, std::pair{kNikkei, kGivesNikkei},
+                                    std::pair{kUp, kGivesUp}, std::pair{kDown, kGivesDown}})
+    if (header.index[column] >= 0) given |= bit;
+  if (import.loneClose) given |= kGivesNikkei;
+  // Lines before the header are notes: a title, the source, the date of the download.
+  ForEachCsvRecord(text, import.delimiter, [&](const CsvRecord& record) {
+    if (record.line >= header.line) return false;
+    if (!IsBlankRecord(record)) {
+      ++import.noteCount;
+      if (import.notes.size() < CsvImport::kListedRejections)
+        import.notes.push_back({record.line, NoteLineText(record)});
+    }
+    return true;
+  });
 
   QHash<QString, size_t> byDate;  // short date -> index in import.days
   auto reject = [&](int32_t line, const QString& why) {
     ++import.rejectedCount;
     if (import.rejected.size() < CsvImport::kListedRejections) import.rejected.push_back({line, why});
   };
-  ForEachCsvRecord(text, import.delimiter, [&](const CsvRecord& record) {
-    if (record.line <= headerRecord.line || IsBlankRecord(record)) return true;
+  auto readLine = [&](const CsvRecord& record) {
     if (record.unclosedQuote) {
       reject(record.line, u"引用符 \" が閉じていません"_s);
-      return true;
+      return;
     }
     auto field = [&](Column c) {
       const qsizetype i = header.index[c];
       return i >= 0 && i < record.fields.size() ? record.fields[i] : QString();
     };
+    // A price site writes "null" in every value of a day it has no price for (a holiday):
+    // such a line says nothing and is passed over, counted.
+    bool allNull = true;
+    for (Column c : {kTopix, kNikkei, kUp, kDown, kClose})
+      if (header.index[c] >= 0 && (c != kClose || import.loneClose))
+        allNull = allNull && field(c).trimmed().compare(u"null"_s, Qt::CaseInsensitive) == 0;
+    if (allNull) {
+      ++import.nullDays;
+      return;
+    }
 
     QStringList problems;
     DayRec day;
@@ -213,20 +285,20 @@ CsvImport ParseCsvImport(QByteArrayView bytes, const QString& file) {
         problems.append(Names()[c].shown + u": "_s + v.why);
     };
     take(kTopix, day.Topix, CsvIndex);
-    take(kNikkei, day.Nikkei, CsvIndex);
+    take(import.loneClose ? kClose : kNikkei, day.Nikkei, CsvIndex);
     take(kUp, day.Up, CsvCount);
     take(kDown, day.Down, CsvCount);
     QString note;
     take(kNote, note, CsvNote);
     if (!problems.isEmpty()) {
       reject(record.line, problems.join(u"、"_s));
-      return true;
+      return;
     }
 
     const auto earlier = byDate.constFind(day.Date);
     if (earlier == byDate.constEnd()) {
       byDate.insert(day.Date, import.days.size());
-      import.days.push_back({record.line, day, note});
+      import.days.push_back({record.line, day, note, given});
     } else if (const ImportedDay& first = import.days[*earlier]; !SameValues(first.day, day)) {
       reject(record.line, u"同じ日付の行が%1行目にあり、値が違います"_s.arg(first.line));
     } else if (first.note != note) {
@@ -234,9 +306,54 @@ CsvImport ParseCsvImport(QByteArrayView bytes, const QString& file) {
     } else {
       ++import.repeated;
     }
+  };
+
+  // A line with no date and fewer fields than the header is a note when no data line
+  // follows it; until then it waits, and a data line after it makes it a rejected line.
+  std::vector<CsvRecord> waiting;
+  int32_t waitingUnkept = 0;  // beyond the listed ones: counted, not kept
+  ForEachCsvRecord(text, import.delimiter, [&](const CsvRecord& record) {
+    if (record.line <= header.line || IsBlankRecord(record)) return true;
+    const qsizetype dateField = header.index[kDate];
+    const bool noteLike = !record.unclosedQuote && record.fields.size() < header.fields &&
+                          (dateField >= record.fields.size() || !CsvDate(record.fields[dateField]).value);
+    if (noteLike) {
+      if (waiting.size() < CsvImport::kListedRejections)
+        waiting.push_back(record);
+      else
+        ++waitingUnkept;
+      return true;
+    }
+    for (const CsvRecord& earlier : waiting)
+      readLine(earlier);  // has no date, so it is rejected
+    import.rejectedCount += waitingUnkept;
+    waiting.clear();
+    waitingUnkept = 0;
+    readLine(record);
     return true;
   });
+  for (const CsvRecord& after : waiting) {
+    ++import.noteCount;
+    if (import.notes.size() < CsvImport::kListedRejections)
+      import.notes.push_back({after.line, NoteLineText(after)});
+  }
+  import.noteCount += waitingUnkept;
   return import;
+}
+
+void AssignLoneClose(CsvImport& import, CloseIndex index) {
+  if (!import.loneClose || import.closeIndex) return;
+  import.closeIndex = index;
+  const bool topix = index == CloseIndex::Topix;
+  for (ImportedDay& d : import.days) {
+    if (topix) {
+      d.day.Topix = d.day.Nikkei;
+      d.day.Nikkei = 0;
+      d.given = static_cast<uint8_t>((d.given & ~kGivesNikkei) | kGivesTopix);
+    }
+  }
+  const qsizetype at = import.columns.indexOf(u"終値"_s);
+  if (at >= 0) import.columns[at] = topix ? u"東証平均"_s : u"日経平均"_s;
 }
 
 }  // namespace rdx508

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <algorithm>
+#include <cmath>
 
 #include "app/series/stored_value.h"
 #include "calendar/date_text.h"
@@ -61,6 +62,37 @@ NoteMerge MergeNote(const QString& stored, const QString& incoming) {
   return {given && stored.isEmpty(), given && !stored.isEmpty() && stored != incoming};
 }
 
+// What the file's given columns do to a stored day.
+struct ValueMerge {
+  uint8_t differs = 0;  // stored values the file would replace
+  uint8_t fills = 0;    // stored 0s the file fills in
+};
+ValueMerge MergeValues(const DayRec& stored, const DayRec& incoming, uint8_t given) {
+  ValueMerge merge;
+  const bool countsUnset = stored.Up == 0 && stored.Down == 0;
+  auto compare = [&](uint8_t column, bool same, bool incomingZero, bool storedUnset) {
+    if (!(given & column) || same || incomingZero) return;
+    (storedUnset ? merge.fills : merge.differs) |= column;
+  };
+  // An index that the day file keeps as 0.00 (or -0.00) is none.
+  const auto none = [](double value) { return std::fabs(value) < 0.005; };
+  compare(kGivesTopix, Stored(stored.Topix) == Stored(incoming.Topix), none(incoming.Topix),
+          none(stored.Topix));
+  compare(kGivesNikkei, Stored(stored.Nikkei) == Stored(incoming.Nikkei), none(incoming.Nikkei),
+          none(stored.Nikkei));
+  compare(kGivesUp, stored.Up == incoming.Up, incoming.Up == 0, countsUnset);
+  compare(kGivesDown, stored.Down == incoming.Down, incoming.Down == 0, countsUnset);
+  return merge;
+}
+
+// Gives `into` the file's value of every column in `columns`.
+void TakeValues(DayRec& into, const DayRec& from, uint8_t columns) {
+  if (columns & kGivesTopix) into.Topix = StoredIndex(from.Topix);  // as the day file keeps it
+  if (columns & kGivesNikkei) into.Nikkei = StoredIndex(from.Nikkei);
+  if (columns & kGivesUp) into.Up = from.Up;
+  if (columns & kGivesDown) into.Down = from.Down;
+}
+
 }  // namespace
 
 bool SameStoredValues(const DayRec& a, const DayRec& b) {
@@ -79,16 +111,39 @@ ImportPlan PlanImport(const DaySeries& series, const std::vector<ImportedDay>& d
     }
     const QString storedNote = series.DayNotes.value(match->Date);
     const NoteMerge note = MergeNote(storedNote, imported.note);
+    const ValueMerge values = MergeValues(*match, imported.day, imported.given);
+    const ImportConflict change{imported.line, *match,         imported.day, storedNote,
+                                imported.note, values.differs, values.fills};
     if (note.added) ++plan.notesAdded;
-    if (SameStoredValues(*match, imported.day) && !note.differs) {
-      ++plan.identical;
-    } else {
+    if (values.fills) {
+      ++plan.filled;
+      if (plan.firstFilled.size() < ImportPlan::kListedConflicts) plan.firstFilled.push_back(change);
+    }
+    if (values.differs || note.differs) {
       ++plan.conflicts;
-      if (plan.firstConflicts.size() < ImportPlan::kListedConflicts)
-        plan.firstConflicts.push_back({imported.line, *match, imported.day, storedNote, imported.note});
+      if (plan.firstConflicts.size() < ImportPlan::kListedConflicts) plan.firstConflicts.push_back(change);
+    } else if (!values.fills) {
+      ++plan.identical;
     }
   }
   return plan;
+}
+
+std::optional<CloseIndex> GuessCloseIndex(const DaySeries& series, const std::vector<ImportedDay>& days) {
+  const StoredDays stored(series);
+  int32_t overlap = 0, topix = 0, nikkei = 0;
+  for (const ImportedDay& imported : days) {
+    const DayRec* match = stored.Find(imported.day.Date);
+    if (!match) continue;
+    ++overlap;
+    // Before AssignLoneClose the close stands as 日経平均.
+    const std::optional<QString> close = Stored(imported.day.Nikkei);
+    if (close == Stored(match->Topix)) ++topix;
+    if (close == Stored(match->Nikkei)) ++nikkei;
+  }
+  if (nikkei * 2 > overlap && topix < nikkei) return CloseIndex::Nikkei;
+  if (topix * 2 > overlap && nikkei < topix) return CloseIndex::Topix;
+  return std::nullopt;
 }
 
 ImportResult ApplyImport(DaySeries& series, const std::vector<ImportedDay>& days, ImportMode mode) {
@@ -101,9 +156,11 @@ ImportResult ApplyImport(DaySeries& series, const std::vector<ImportedDay>& days
     const auto it = key ? all.byDay.constFind(*key) : all.byDay.constEnd();
     if (it == all.byDay.constEnd()) {
       if (key) all.byDay.insert(*key, all.days.size());
-      all.days.push_back(imported.day);
-      all.days.back().Topix = StoredIndex(imported.day.Topix);
-      all.days.back().Nikkei = StoredIndex(imported.day.Nikkei);
+      DayRec day = imported.day;
+      TakeValues(day, DayRec{}, static_cast<uint8_t>(kGivesAll & ~imported.given));  // absent columns are 0
+      day.Topix = StoredIndex(day.Topix);  // kept as the day file keeps it
+      day.Nikkei = StoredIndex(day.Nikkei);
+      all.days.push_back(std::move(day));
       if (!imported.note.isEmpty()) notes.insert(imported.day.Date, imported.note);
       ++result.added;
       daysChanged = true;
@@ -115,13 +172,15 @@ ImportResult ApplyImport(DaySeries& series, const std::vector<ImportedDay>& days
       notes.insert(stored.Date, imported.note);
       ++result.notesAdded;
     }
-    const bool valuesDiffer = !SameStoredValues(stored, imported.day);
-    if (mode != ImportMode::Overwrite || (!valuesDiffer && !note.differs)) continue;
-    if (valuesDiffer) {
-      stored.Topix = StoredIndex(imported.day.Topix);
-      stored.Nikkei = StoredIndex(imported.day.Nikkei);
-      stored.Up = imported.day.Up;
-      stored.Down = imported.day.Down;
+    const ValueMerge values = MergeValues(stored, imported.day, imported.given);
+    if (values.fills) {
+      TakeValues(stored, imported.day, values.fills);
+      ++result.filled;
+      daysChanged = true;
+    }
+    if (mode != ImportMode::Overwrite || (!values.differs && !note.differs)) continue;
+    if (values.differs) {
+      TakeValues(stored, imported.day, values.differs);
       daysChanged = true;
     }
     if (note.differs) notes.insert(stored.Date, imported.note);

@@ -8,6 +8,8 @@
 #include <random>
 
 #include "app/csv/csv_export.h"
+#include "app/csv/csv_import.h"
+#include "app/series/derived_columns.h"
 #include "toolkit/decimal_text.h"
 
 namespace rdx508 {
@@ -32,9 +34,23 @@ TEST(CsvExport, WritesEveryDayOldestFirstWithItsDerivedValues) {
 
   const QStringList lines = ExportCsvText(s).split(u"\r\n"_s);
   ASSERT_EQ(lines.size(), 28);  // header, 26 days, and the empty text after the last CR LF
-  EXPECT_EQ(lines[0],
-            u"日付,東証平均,日経平均,上昇数,下落数,騰落幅,5日平均,25日平均,乖離率,"
-            u"日経騰落幅,日経5日平均,日経25日平均,日経乖離率,上昇率,上昇率5日平均,騰落レシオ,メモ"_s);
+  EXPECT_EQ(
+      lines[0],
+      u"日付,東証平均,日経平均,上昇数,下落数,騰落幅,5日平均,25日平均,乖離率(‰),"
+      u"日経騰落幅,日経5日平均,日経25日平均,日経乖離率(‰),上昇率(%),上昇率5日平均(%),騰落レシオ(%),メモ"_s);
+  // Each derived column is empty until its window is full, as the table of them says.
+  const QStringList header = lines[0].split(u',');
+  for (const DerivedColumn& column : kDerivedColumns) {
+    for (bool nikkei : {false, true}) {
+      if (nikkei && !column.perIndex) continue;
+      const qsizetype at = header.indexOf(CsvHeading(column.which, nikkei));
+      ASSERT_GE(at, 0) << CsvHeading(column.which, nikkei).toStdString();
+      int32_t first = 0;
+      while (lines[first + 1].split(u',')[at].isEmpty())
+        ++first;
+      EXPECT_EQ(first + 1, column.window) << CsvHeading(column.which, nikkei).toStdString();
+    }
+  }
   EXPECT_EQ(lines[1], u"2024/11/01,100.00,20000.13,600,400,,,,,,,,,60.00,,,"_s);
   EXPECT_EQ(lines[2], u"2024/11/02,100.00,20000.13,600,400,0.00,,,,0.00,,,,60.00,,,"_s);
   EXPECT_EQ(lines[5], u"2024/11/05,100.00,20000.13,600,400,0.00,100.00,,,0.00,20000.13,,,60.00,60.00,,"_s);
@@ -45,6 +61,20 @@ TEST(CsvExport, WritesEveryDayOldestFirstWithItsDerivedValues) {
       lines[26],
       u"2024/11/26,125.00,20000.13,600,400,25.00,105.00,101.00,237.62,0.00,20000.13,20000.13,0.00,60.00,60.00,150.00,\"日銀会合、利上げ見送り, \"\"据え置き\"\"\""_s);
   EXPECT_TRUE(lines[27].isEmpty());
+}
+
+TEST(CsvExport, FilesExportedBeforeTheHeadingsHadUnitsImportAsTheyDid) {
+  const CsvImport old = ParseCsvImport(
+      "日付,東証平均,日経平均,上昇数,下落数,騰落幅,5日平均,25日平均,乖離率,日経騰落幅,日経5日平均,"
+      "日経25日平均,日経乖離率,上昇率,上昇率5日平均,騰落レシオ,メモ\r\n2024/11/"
+      "01,100.00,20000.13,600,400,,,,,,,,,"
+      "60.00,,,\r\n",
+      u"old.csv"_s);
+  ASSERT_TRUE(old.failure.isEmpty()) << old.failure.toStdString();
+  EXPECT_EQ(old.columns,
+            (QStringList{u"日付"_s, u"東証平均"_s, u"日経平均"_s, u"上昇数"_s, u"下落数"_s, u"メモ"_s}));
+  ASSERT_EQ(old.days.size(), 1u);
+  EXPECT_EQ(old.days[0].day.Nikkei, 20000.13);
 }
 
 TEST(CsvExport, TwoDecimalsAsTheDayFileRendersThem) {

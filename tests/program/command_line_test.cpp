@@ -69,10 +69,11 @@ TEST_F(CommandLine, UsageErrorsExitWithTwoAndTheUsage) {
 TEST_F(CommandLine, ImportRefusesABadFileWholeAndWritesNothing) {
   WriteFolder({u"01,001,24/11/29,2680.71,1020,560,38208.03"_s});
   const QByteArray before = testing::ReadBytes(PathOf(u"DAYS.TXT"_s));
-  const QString bad = Csv(u"bad.csv"_s, "date,topix,up,down\n2024/12/02,1,2,3\n2024/13/01,1,2,3\nx,1,-2,3\n");
+  const QString bad =
+      Csv(u"bad.csv"_s, "date,topix,up,down\n2024/12/02,1,2,3\n2024/13/01,1,2,3\nx,1,2;5,3\n");
   EXPECT_EQ(Run({u"--import"_s, bad}), 1);
   EXPECT_EQ(err, bad + u": 3行目: ありえない日付です「2024/13/01」\n"_s + bad +
-                     u": 4行目: 日付として読めません「x」、上昇数: 負の数です「-2」\n"_s + bad +
+                     u": 4行目: 日付として読めません「x」、上昇数: 数値として読めません「2;5」\n"_s + bad +
                      u": 読めない行が 2 行あるため、何も取り込みませんでした\n"_s);
 
   // The window open on the same data holds the day file's lock.
@@ -112,6 +113,38 @@ TEST_F(CommandLine, ImportsNewDaysAndOverwritesOnlyWhenAsked) {
               (QStringList{u"01,001,24/12/02,2700.00,900,700,38500.00"_s,
                            u"01,002,24/11/29,2680.71,"_s + up + u",560,38208.03"_s}));
   }
+}
+
+TEST_F(CommandLine, ALoneCloseColumnTakesItsIndexFromTheOptionOrAClearGuess) {
+  WriteFolder(
+      {u"01,001,24/12/25,2743.49,1000,600,39130.43"_s, u"01,002,24/12/24,2738.25,900,700,39036.85"_s});
+  const QByteArray before = testing::ReadBytes(PathOf(u"DAYS.TXT"_s));
+  const QString source = QStringLiteral(RDX508_TEST_FILES "/nikkei_stock_average_daily_jp.csv");
+  const QString unclear = Csv(u"close.csv"_s, "Date,Close\n2024-12-26,39568.06\n");
+  const QString named = Csv(u"named.csv"_s, "日付,日経平均\n2024/12/26,39568.06\n");
+  const std::tuple<QStringList, int, QString> cases[] = {
+      // arguments, exit code, part of the message
+      {{u"--import"_s, unclear}, 1, u"--index topix か --index nikkei"_s},
+      {{u"--import"_s, unclear, u"--index"_s, u"dow"_s}, 2, u"topix か nikkei"_s},
+      {{u"--import"_s, named, u"--index=nikkei"_s}, 1, u"終値の列だけのファイル"_s},
+      {{u"--export"_s, unclear, u"--index=nikkei"_s}, 2, u"--index は --import と"_s},
+  };
+  for (const auto& [arguments, code, why] : cases) {
+    EXPECT_EQ(Run(arguments), code) << arguments.join(u' ').toStdString();
+    EXPECT_TRUE(err.contains(why)) << err.toStdString();
+  }
+  EXPECT_EQ(testing::ReadBytes(PathOf(u"DAYS.TXT"_s)), before);
+
+  // The official download overlaps two stored days whose Nikkei values it repeats.
+  EXPECT_EQ(Run({u"--import"_s, source}), 0) << err.toStdString();
+  EXPECT_TRUE(out.contains(u"新しい日 4 を追加、同じ日 2、値の異なる日 0、注記として読み飛ばした行 1"_s))
+      << out.toStdString();
+  const QStringList lines = testing::FromCp932(testing::ReadBytes(PathOf(u"DAYS.TXT"_s))).split(u"\r\n"_s);
+  EXPECT_EQ(lines.mid(2, 2),
+            (QStringList{u"01,001,24/12/30,0.00,0,0,39894.54"_s, u"01,002,24/12/27,0.00,0,0,40281.16"_s}));
+  EXPECT_TRUE(lines.contains(u"01,004,24/12/25,2743.49,1000,600,39130.43"_s));
+  EXPECT_EQ(Run({u"--import"_s, unclear, u"--index"_s, u"topix"_s}), 0) << err.toStdString();
+  EXPECT_TRUE(out.contains(u"0 だった値を埋めた日 1"_s)) << out.toStdString();
 }
 
 TEST_F(CommandLine, NeverExportsOverTheProgramsFilesAndNamesAFileItCannotRead) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include "open_window.h"
@@ -71,6 +72,31 @@ TEST(ImportInWindow, PreviewThenEachChoice) {
     EXPECT_EQ(w.model->series().Days[1].Up, 976);
     EXPECT_TRUE(w.host.errors.empty());
   }
+}
+
+TEST(ImportInWindow, ALoneCloseColumnWaitsForTheIndexWhenNothingGuessesIt) {
+  // The official download overlaps the sample's last days, whose Nikkei values differ.
+  OpenWindow w;
+  const QString file = QStringLiteral(RDX508_TEST_FILES "/nikkei_stock_average_daily_jp.csv");
+  const int32_t before = w.model->series().DayCnt;
+  const bool changed = RunImport(w.window.get(), *w.model, w.host, file, [&](ImportDialog& d) {
+    EXPECT_FALSE(d.closeButton(CloseIndex::Topix)->isChecked());
+    EXPECT_FALSE(d.closeButton(CloseIndex::Nikkei)->isChecked());
+    EXPECT_FALSE(d.newOnlyButton()->isEnabled());
+    EXPECT_FALSE(d.overwriteButton()->isEnabled());
+    EXPECT_TRUE(d.detailsText().contains(u"注記として読み飛ばした行:\n8行目: 本資料は日経の著作物"_s));
+    QTest::mouseClick(d.closeButton(CloseIndex::Nikkei), Qt::LeftButton);
+    EXPECT_TRUE(d.countsText().startsWith(u"新しい日 1、"_s)) << d.countsText().toStdString();
+    EXPECT_TRUE(d.detailsText().contains(u"追加する日:\n2024/12/30"_s));
+    EXPECT_TRUE(d.newOnlyButton()->isEnabled());
+    QTest::mouseClick(d.newOnlyButton(), Qt::LeftButton);
+    return d.result();
+  });
+  EXPECT_TRUE(changed);
+  ASSERT_EQ(w.model->series().DayCnt, before + 1);
+  EXPECT_EQ(w.model->series().Days[1].Date, u"24/12/30"_s);
+  EXPECT_EQ(w.model->series().Days[1].Nikkei, 39894.54);
+  EXPECT_EQ(w.model->series().Days[2].Topix, 2729.15);  // a column the file lacks keeps its value
 }
 
 TEST(ImportInWindow, UnreadableFileGetsABoxAndNoPreview) {

@@ -8,6 +8,7 @@
 #include <QWheelEvent>
 #include <cmath>
 
+#include "app/series/derived_columns.h"
 #include "ui/qt/colors.h"
 #include "ui/qt/fonts.h"
 
@@ -38,15 +39,15 @@ struct LineLook {
 const std::vector<LineLook>& LinesOf(ChartPane pane) {
   static const std::vector<LineLook> kIndex = {
       {ChartLine::Index, QColor(0x1a, 0x1a, 0x1a), 1.5, nullptr},  // named by the index mode
-      {ChartLine::Average5, QColor(0xe0, 0x7b, 0x00), 1.3, u"５日平均"},
-      {ChartLine::Average25, QColor(0x1f, 0x5f, 0xbf), 1.3, u"２５日平均"},
+      {ChartLine::Average5, QColor(0xe0, 0x7b, 0x00), 1.3, DerivedColumnOf(Derived::Average5).grid},
+      {ChartLine::Average25, QColor(0x1f, 0x5f, 0xbf), 1.3, DerivedColumnOf(Derived::Average25).grid},
   };
   static const std::vector<LineLook> kAdRatio = {
-      {ChartLine::AdRatio, QColor(0x1a, 0x1a, 0x1a), 1.5, u"騰落レシオ"},
+      {ChartLine::AdRatio, QColor(0x1a, 0x1a, 0x1a), 1.5, DerivedColumnOf(Derived::AdRatio).grid},
   };
   static const std::vector<LineLook> kUpRatio = {
-      {ChartLine::UpRatio, QColor(0x6e, 0x6e, 0x6e), 1.0, u"上昇率"},
-      {ChartLine::UpRatio5, QColor(0x1a, 0x1a, 0x1a), 1.5, u"５日平均"},
+      {ChartLine::UpRatio, QColor(0x6e, 0x6e, 0x6e), 1.0, DerivedColumnOf(Derived::UpRatio).grid},
+      {ChartLine::UpRatio5, QColor(0x1a, 0x1a, 0x1a), 1.5, DerivedColumnOf(Derived::UpRatio5).grid},
   };
   switch (pane) {
     case ChartPane::AdRatio:
@@ -82,7 +83,8 @@ int DecimalsOf(ChartPane pane) {
 
 }  // namespace
 
-ChartWidget::ChartWidget(ChartModel& model, QWidget* parent) : QWidget(parent), model_(model) {
+ChartWidget::ChartWidget(ChartModel& model, QWidget* parent)
+    : QWidget(parent), model_(model), control_(model) {
   setFont(LayoutFont(FontKey::Default));
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
@@ -517,44 +519,26 @@ void ChartWidget::viewMoved() {
 
 void ChartWidget::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
-  pressAt_ = event->position();
-  pressFirst_ = model_.first();
-  dragged_ = false;
+  control_.press(event->position().x());
 }
 
 void ChartWidget::mouseMoveEvent(QMouseEvent* event) {
-  if (pressAt_ && (event->buttons() & Qt::LeftButton)) {
-    const double dx = event->position().x() - pressAt_->x();
-    if (std::fabs(dx) > 3) dragged_ = true;
-    if (dragged_ && model_.dayWidth() > 0) {
-      // The days follow the mouse: dragging to the right brings older days in.
-      const quint64 before = model_.revision();
-      model_.setView(pressFirst_ - int(std::lround(dx / model_.dayWidth())), model_.count());
-      if (model_.revision() != before) viewMoved();
-    }
-  }
+  if (control_.pressed() && (event->buttons() & Qt::LeftButton) &&
+      control_.drag(event->position().x()).viewMoved)
+    viewMoved();
   hoverAt(event->position());
 }
 
 void ChartWidget::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || !pressAt_) return QWidget::mouseReleaseEvent(event);
-  const bool click = !dragged_;
-  pressAt_.reset();
-  dragged_ = false;
-  if (!click) return;
-  const QPointF at = event->position();
-  const std::optional<int> day = model_.dayAt(at.x());
-  if (day && at.y() >= model_.paneRect(ChartPane::Index).top() && at.y() < model_.axisRect().bottom())
-    Q_EMIT dayChosen(*day);
+  if (event->button() != Qt::LeftButton || !control_.pressed()) return QWidget::mouseReleaseEvent(event);
+  const ChartOutcome outcome = control_.release(event->position().x(), event->position().y());
+  if (outcome.chosen) Q_EMIT dayChosen(*outcome.chosen);
 }
 
 void ChartWidget::wheelEvent(QWheelEvent* event) {
-  const int delta = event->angleDelta().y();
-  if (delta == 0) return QWidget::wheelEvent(event);
-  const quint64 before = model_.revision();
-  // Each notch away from the user shows a fifth fewer days.
-  model_.zoomAt(event->position().x(), std::pow(0.8, delta / 120.0));
-  if (model_.revision() != before) viewMoved();
+  const ChartOutcome outcome = control_.wheel(event->position().x(), event->angleDelta().y());
+  if (!outcome.handled) return QWidget::wheelEvent(event);
+  if (outcome.viewMoved) viewMoved();
   hoverAt(event->position());
   event->accept();
 }
@@ -567,40 +551,12 @@ void ChartWidget::leaveEvent(QEvent* event) {
 
 void ChartWidget::keyPressEvent(QKeyEvent* event) {
   const QRegion before = overlayRegion();
-  const quint64 revision = model_.revision();
-  const int n = model_.dayCount();
+  const ChartOutcome outcome = control_.key(event->key(), event->modifiers());
+  if (!outcome.handled) return QWidget::keyPressEvent(event);
   mouseCursor_ = false;
   hoverY_.reset();
-  switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right: {
-      const int step = event->modifiers() & Qt::ShiftModifier ? 5 : 1;
-      model_.moveCursor(event->key() == Qt::Key_Left ? -step : step);
-      break;
-    }
-    case Qt::Key_Home:
-      model_.showCursorAt(0);
-      break;
-    case Qt::Key_End:
-      model_.showCursorAt(n - 1);
-      break;
-    case Qt::Key_Plus:
-    case Qt::Key_Equal:
-    case Qt::Key_Minus: {
-      const std::optional<int> cursor = model_.cursor();
-      const double x = cursor ? model_.xOfDay(*cursor) : model_.paneRect(ChartPane::Index).center().x();
-      model_.zoomAt(x, event->key() == Qt::Key_Minus ? 1.25 : 0.8);
-      break;
-    }
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (const std::optional<int> cursor = model_.cursor()) Q_EMIT dayChosen(*cursor);
-      break;
-    default:
-      QWidget::keyPressEvent(event);
-      return;
-  }
-  if (model_.revision() != revision) {
+  if (outcome.chosen) Q_EMIT dayChosen(*outcome.chosen);
+  if (outcome.viewMoved) {
     viewMoved();
   } else {
     update(before + overlayRegion());

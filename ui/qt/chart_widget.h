@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "ui/chart_control.h"
 #include "ui/chart_model.h"
 
 namespace rdx508 {
@@ -70,9 +71,7 @@ class ChartWidget : public QWidget {
   int baseRenders_ = 0;
   std::optional<double> hoverY_;  // the mouse's height over a pane, for the horizontal line
   bool mouseCursor_ = false;      // the cursor follows the mouse (not the keys)
-  std::optional<QPointF> pressAt_;
-  int pressFirst_ = 0;
-  bool dragged_ = false;
+  ChartControl control_;          // what keys, the wheel and the mouse do to the model
 };
 
 }  // namespace rdx508

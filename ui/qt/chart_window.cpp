@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "toolkit/program_title.h"
+#include "ui/chart_control.h"
 #include "ui/qt/fonts.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -26,19 +27,6 @@ namespace {
 
 const QString kGeometryKey = u"chart/geometry"_s;
 const QString kFolderKey = u"chart/imageFolder"_s;
-
-struct RangeButton {
-  ChartRange range;
-  const char16_t* caption;
-  Qt::Key key;
-  const char16_t* tip;
-};
-constexpr std::array<RangeButton, 4> kRangeButtons = {{
-    {ChartRange::ThreeMonths, u"3か月", Qt::Key_3, u"直近3か月を表示 (3)"},
-    {ChartRange::SixMonths, u"6か月", Qt::Key_6, u"直近6か月を表示 (6)"},
-    {ChartRange::OneYear, u"1年", Qt::Key_1, u"直近1年を表示 (1)"},
-    {ChartRange::All, u"全期間", Qt::Key_A, u"すべての日を表示 (A)"},
-}};
 
 }  // namespace
 
@@ -56,7 +44,7 @@ ChartWindow::ChartWindow(CLB_C1& clb, Host& host, const QString& settingsFile, Q
   auto* bar = new QHBoxLayout;
   bar->setContentsMargins(8, 6, 8, 0);
   bar->setSpacing(4);
-  for (const RangeButton& b : kRangeButtons) {
+  for (const ChartRangeButton& b : kChartRangeButtons) {
     auto* button = new QPushButton(QString::fromUtf16(b.caption), this);
     button->setCheckable(true);
     button->setAutoDefault(false);

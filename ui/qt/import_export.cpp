@@ -9,6 +9,7 @@
 #include "app/csv/csv_export.h"
 #include "app/csv/csv_import.h"
 #include "app/csv/import_preview.h"
+#include "app/series/import_merge.h"
 #include "toolkit/program_title.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -37,19 +38,32 @@ bool RunImport(QWidget* parent, RDX_F508& model, Host& host, const QString& file
     if (read.failure.isEmpty())
       preview = PreviewImport(model.series(), std::move(read));
     else
-      preview = ImportPreview{std::move(read), {}};
+      preview = ImportPreview{std::move(read), {}, {}, {}};
   }
   if (!preview->import.failure.isEmpty()) {
     host.errorBox(ProgramTitle(), preview->import.failure);
     return false;
   }
 
-  ImportDialog dialog(*preview, parent);
+  // A file of one close column: the preview asks which index, its guess preselected.
+  std::optional<CloseIndex> guess;
+  ImportDialog::Replan replan;
+  if (preview->import.loneClose) {
+    guess = GuessCloseIndex(model.series(), preview->import.days);
+    replan = [&model, read = preview->import](CloseIndex index) {
+      CsvImport assigned = read;
+      AssignLoneClose(assigned, index);
+      return PreviewImport(model.series(), std::move(assigned));
+    };
+  }
+  ImportDialog dialog(*preview, parent, replan, guess);
   const int choice = run ? run(dialog) : dialog.exec();
   if (choice != ImportDialog::kNewOnly && choice != ImportDialog::kOverwrite) return false;
+  const ImportPreview& chosen = dialog.preview();
+  if (chosen.import.loneClose && !chosen.import.closeIndex) return false;
   BusyCursor busy;
   const ImportMode mode = choice == ImportDialog::kOverwrite ? ImportMode::Overwrite : ImportMode::NewOnly;
-  return model.ImportDays(preview->import.days, mode).changed();
+  return model.ImportDays(chosen.import.days, mode).changed();
 }
 
 bool RunExport(QWidget* parent, const RDX_F508& model, Host& host) {

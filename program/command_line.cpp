@@ -1,5 +1,6 @@
 #include "program/command_line.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <optional>
 
@@ -10,10 +11,12 @@
 #include "app/files/companion_files.h"
 #include "app/files/data_lock.h"
 #include "app/files/day_file.h"
+#include "app/files/notebook_folder.h"
 #include "app/files/notes_file.h"
 #include "app/files/save_data.h"
 #include "app/files/startup.h"
 #include "app/series/import_merge.h"
+#include "program/notebook_start.h"
 #include "toolkit/clb_c1.h"
 #include "toolkit/text_file.h"
 
@@ -67,6 +70,8 @@ Request Parse(const QStringList& arguments) {
         r.file = *file;
         if (r.file.isEmpty()) r.error = option + u" のファイル名が空です"_s;
       }
+    } else if (option == u"--data"_s) {
+      takeValue();  // the notebook folder: chosen before the run
     } else if (option == u"--encoding"_s) {
       if (const std::optional<QString> name = takeValue()) {
         const QString lower = name->toLower();
@@ -141,6 +146,13 @@ int Import(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
     return 1;
   }
 
+  // An import into a missing notebook creates it first.
+  if (const QString why =
+          PrepareCommandLineNotebook(host, true, SharedDataFolder(QCoreApplication::applicationDirPath()));
+      !why.isEmpty()) {
+    err << kProgram << ": " << why << Qt::endl;
+    return 1;
+  }
   CLB_C1 clb(host);
   StoredData data;
   if (!LoadStoredData(clb, data, err)) return 1;
@@ -191,6 +203,10 @@ bool IsProgramFile(const Table3& INI, const QString& folder, const QString& path
 }
 
 int Export(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
+  if (const QString why = PrepareCommandLineNotebook(host, false, {}); !why.isEmpty()) {
+    err << kProgram << ": " << why << Qt::endl;
+    return 1;
+  }
   CLB_C1 clb(host);
   StoredData data;
   if (!LoadStoredData(clb, data, err)) return 1;
@@ -228,7 +244,11 @@ QString CommandLineUsage() {
          u"                                                  （既定は BOM 付き UTF-8）\n"
          u"  rdx508 --help                                   この説明\n"
          u"  rdx508 --version                                版\n"
-         u"設定はプログラムのフォルダーの RDX508_INIT.TXT から読みます。\n"
+         u"  --data DIR                                      どの使い方でも、ノートのフォルダー DIR "
+         u"を開きます\n"
+         u"設定はノートのフォルダーの RDX508_INIT.TXT から読みます。ノートのフォルダーは、プログラムの\n"
+         u"フォルダーに RDX508_INIT.TXT があればそのフォルダー、なければ $XDG_DATA_HOME/RDX508\n"
+         u"（既定は ~/.local/share/RDX508）です。ないノートは --import が作ります。\n"
          u"終了コード: 0 成功、1 読めない入力または失敗（何も書きません）、2 使い方の誤り\n"_s;
 }
 

@@ -68,15 +68,20 @@ QString NewSettingsText(const QString& folder, const QString& sharedFolder) {
     return u"01,00%1,%2,%3"_s.arg(n).arg(label, fields) + kCrLf;
   };
   return u"1,3,RDX508 設定"_s + kCrLf +
-         u"/* 行1・2＝日付ファイルの読込・書込、行3・4＝色範囲ファイルの読込・書込、行5＝休業日ファイル（国民の祝日）の読込、"
+         u"/* "
+         u"行1・2＝日付ファイルの読込・書込、行3・4＝色範囲ファイルの読込・書込、行5＝休業日ファイル（国民の"
+         u"祝日）の読込、"
          u"行6＝保管ファイル、行7＝メモファイル（項目2＝フルパス、空ならノートのフォルダ＋項目3）"_s +
          kCrLf + row(1, u"日付ファイル読込"_s, u",\\"_s + kNewDayFile) +
-         row(2, u"日付ファイル書込"_s, u",\\"_s + kNewDayFile) + row(3, u"色範囲ファイル読込"_s, u",\\"_s + kNewColorFile) +
-         row(4, u"色範囲ファイル書込"_s, u",\\"_s + kNewColorFile) + row(5, u"休業日ファイル読込"_s, holidays) +
-         row(6, u"保管ファイル"_s, u",\\RDX508_ARCHIVE.TXT"_s) + row(7, u"メモファイル"_s, u",\\RDX508_NOTES.TXT"_s);
+         row(2, u"日付ファイル書込"_s, u",\\"_s + kNewDayFile) +
+         row(3, u"色範囲ファイル読込"_s, u",\\"_s + kNewColorFile) +
+         row(4, u"色範囲ファイル書込"_s, u",\\"_s + kNewColorFile) +
+         row(5, u"休業日ファイル読込"_s, holidays) + row(6, u"保管ファイル"_s, u",\\RDX508_ARCHIVE.TXT"_s) +
+         row(7, u"メモファイル"_s, u",\\RDX508_NOTES.TXT"_s);
 }
 
-QString CreateNotebook(const QString& folder, const QString& sharedFolder, NotebookStart start, const QDateTime& now) {
+QString CreateNotebook(const QString& folder, const QString& sharedFolder, NotebookStart start,
+                       const QDateTime& now) {
   const QFileInfo place(folder);
   if (place.exists() && !place.isDir())
     return u"ノートのフォルダー %1 の場所にファイルがあります。ノートを作れません。"_s.arg(folder);

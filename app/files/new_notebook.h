@@ -25,6 +25,7 @@ QString NewSettingsText(const QString& folder, const QString& sharedFolder);
 // `sharedFolder`. A file already in the folder is kept as it is. Returns "" when done,
 // otherwise the one message that says why not; then nothing is left written (a folder
 // made for it is removed again).
-QString CreateNotebook(const QString& folder, const QString& sharedFolder, NotebookStart start, const QDateTime& now);
+QString CreateNotebook(const QString& folder, const QString& sharedFolder, NotebookStart start,
+                       const QDateTime& now);
 
 }  // namespace rdx508

@@ -23,12 +23,14 @@ NotebookPlace ChooseNotebookFolder(const QString& programFolder, const QString& 
   if (!dataOption.isEmpty()) return {Clean(dataOption), false};
   if (HoldsNotebook(programFolder)) return {Clean(programFolder), true};
   // A relative XDG_DATA_HOME is invalid and ignored, as the base directory rules say.
-  if (!xdgDataHome.isEmpty() && QDir::isAbsolutePath(xdgDataHome)) return {Clean(xdgDataHome + u"/RDX508"_s), false};
+  if (!xdgDataHome.isEmpty() && QDir::isAbsolutePath(xdgDataHome))
+    return {Clean(xdgDataHome + u"/RDX508"_s), false};
   return {Clean(home + u"/.local/share/RDX508"_s), false};
 }
 
 NotebookPlace ChooseNotebookFolder(const QString& programFolder, const QString& dataOption) {
-  return ChooseNotebookFolder(programFolder, dataOption, qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
+  return ChooseNotebookFolder(programFolder, dataOption, qEnvironmentVariable("XDG_DATA_HOME"),
+                              QDir::homePath());
 }
 
 bool HoldsNotebook(const QString& folder) {

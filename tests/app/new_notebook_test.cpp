@@ -41,9 +41,11 @@ TEST_P(NotebookFolderRule, ChoosesTheFolder) {
   const QString root = dir.path();
   QDir().mkpath(root + u"/prog"_s);
   if (c.portableSettings) WriteLines(u"prog/RDX508_INIT.TXT"_s, {u"1,3,RDX508 設定"_s});
-  const auto inRoot = [&](const QString& p) { return p.isEmpty() || p.startsWith(u'/') ? p : root + u'/' + p; };
-  const NotebookPlace place =
-      ChooseNotebookFolder(root + u"/prog/"_s, inRoot(c.dataOption), inRoot(c.xdgDataHome), root + u"/home"_s);
+  const auto inRoot = [&](const QString& p) {
+    return p.isEmpty() || p.startsWith(u'/') ? p : root + u'/' + p;
+  };
+  const NotebookPlace place = ChooseNotebookFolder(root + u"/prog/"_s, inRoot(c.dataOption),
+                                                   inRoot(c.xdgDataHome), root + u"/home"_s);
   EXPECT_EQ(place.folder, root + u'/' + c.expected);
   EXPECT_EQ(place.portable, c.portable);
 }
@@ -95,7 +97,8 @@ TEST_F(NewNotebook, EmptyNotebookOpensWithNoDaysDefaultRangesAndTheShippedHolida
   EXPECT_TRUE(clb.IsClosed(27, QDate(2027, 11, 23).dayOfYear()));  // 勤労感謝の日 from the shipped list
   EXPECT_EQ(QDir::cleanPath(PlatformPath(ArchiveFilePath(tables.INI, Notebook()))),
             Notebook() + u"/RDX508_ARCHIVE.TXT"_s);
-  EXPECT_EQ(QDir::cleanPath(PlatformPath(NotesFilePath(tables.INI, Notebook()))), Notebook() + u"/RDX508_NOTES.TXT"_s);
+  EXPECT_EQ(QDir::cleanPath(PlatformPath(NotesFilePath(tables.INI, Notebook()))),
+            Notebook() + u"/RDX508_NOTES.TXT"_s);
   EXPECT_TRUE(HoldsNotebook(Notebook()));
 }
 
@@ -124,8 +127,9 @@ TEST_F(NewNotebook, HolidayRowNamesTheListThatReachesFurthest) {
       list.write(u"国民の祝日・休日月日,国民の祝日・休日名称\n"_s.toUtf8());
       list.write(c.ownLastDay.toUtf8() + ",x\n");
     }
-    ASSERT_EQ(CreateNotebook(notebook.path(), c.sharedList ? kShared : empty.path(), NotebookStart::kEmpty, kNow),
-              QString());
+    ASSERT_EQ(
+        CreateNotebook(notebook.path(), c.sharedList ? kShared : empty.path(), NotebookStart::kEmpty, kNow),
+        QString());
     host.folder = notebook.path();
     ASSERT_EQ(ReadStartupFiles(clb, tables), QString());
     const QString row5 = QDir::cleanPath(PlatformPath(DataFilePath(tables.INI, 5, notebook.path())));
@@ -139,7 +143,8 @@ TEST_F(NewNotebook, HolidayRowNamesTheListThatReachesFurthest) {
 
 TEST_F(NewNotebook, FilesAlreadyThereAreKept) {
   QDir().mkpath(Notebook());
-  WriteLines(u"data/RDX508/RDX508_DAYS.TXT"_s, {u"1,5,RDX508_F4 200703150905"_s, u"01,001,07/03/14,1,2,3,4"_s});
+  WriteLines(u"data/RDX508/RDX508_DAYS.TXT"_s,
+             {u"1,5,RDX508_F4 200703150905"_s, u"01,001,07/03/14,1,2,3,4"_s});
   ASSERT_EQ(CreateNotebook(Notebook(), kShared, NotebookStart::kSample, kNow), QString());
   Open();
   DaySeries series;
@@ -157,9 +162,10 @@ TEST_F(NewNotebook, FailuresWriteNothing) {
     NotebookStart start;
     QString says;
   };
-  for (const Case& c : {Case{PathOf(u"file"_s), kShared, NotebookStart::kEmpty, u"ファイルがあります"_s},
-                        Case{PathOf(u"file/RDX508"_s), kShared, NotebookStart::kEmpty, u"作れません"_s},
-                        Case{PathOf(u"new/RDX508"_s), PathOf(u"none"_s), NotebookStart::kSample, u"サンプル"_s}}) {
+  for (const Case& c :
+       {Case{PathOf(u"file"_s), kShared, NotebookStart::kEmpty, u"ファイルがあります"_s},
+        Case{PathOf(u"file/RDX508"_s), kShared, NotebookStart::kEmpty, u"作れません"_s},
+        Case{PathOf(u"new/RDX508"_s), PathOf(u"none"_s), NotebookStart::kSample, u"サンプル"_s}}) {
     const QString message = CreateNotebook(c.folder, c.shared, c.start, kNow);
     EXPECT_TRUE(message.contains(c.says)) << message.toStdString();
     EXPECT_EQ(FolderEntries(), before);
@@ -170,12 +176,14 @@ TEST_F(NewNotebook, FailuresWriteNothing) {
 TEST_F(NewNotebook, UnwritableFolderIsReportedAndTheFoldersMadeAreRemoved) {
   QDir().mkpath(PathOf(u"locked"_s));
   QFile::setPermissions(PathOf(u"locked"_s), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-  if (QFileInfo(PathOf(u"locked"_s)).isWritable() && QFile(PathOf(u"locked/probe"_s)).open(QIODevice::WriteOnly))
+  if (QFileInfo(PathOf(u"locked"_s)).isWritable() &&
+      QFile(PathOf(u"locked/probe"_s)).open(QIODevice::WriteOnly))
     GTEST_SKIP() << "running with rights that ignore folder permissions";
   const QString message = CreateNotebook(PathOf(u"locked/a/RDX508"_s), kShared, NotebookStart::kEmpty, kNow);
   EXPECT_TRUE(message.contains(u"作れません"_s)) << message.toStdString();
   EXPECT_TRUE(QDir(PathOf(u"locked"_s)).isEmpty());
-  QFile::setPermissions(PathOf(u"locked"_s), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  QFile::setPermissions(PathOf(u"locked"_s),
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 }  // namespace

@@ -1,0 +1,63 @@
+// A new notebook with no days: the window loads with empty cells, the add panel proposes
+// the next business day after today, the chart has nothing to draw, the export holds only
+// its header and the forecast row stays blank.
+
+#include "app/csv/csv_export.h"
+#include "form_fixture.h"
+#include "ui/chart_input.h"
+#include "ui/chart_model.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace rdx508::testing {
+namespace {
+
+using EmptyNotebook = FormTest;
+
+const QStringList kValueColumns = {u"日付"_s,   u"TOPIX"_s,  u"騰落幅"_s, u"TP_5日平均"_s,    u"TP_25日平均"_s, u"乖離率"_s,
+                                   u"上昇数"_s, u"下落数"_s, u"上昇率"_s, u"上昇率5日平均"_s, u"騰落率"_s};
+
+TEST_F(EmptyNotebook, LoadsWithBlankCellsAndABlankForecastRow) {
+  Load({});
+  EXPECT_EQ(form->series().DayCnt, 0);
+  for (const QString& column : kValueColumns)
+    for (int row = 1; row <= 26; ++row)
+      EXPECT_EQ(Text(column, row).trimmed(), QString()) << column.toStdString() << " " << row;
+  // Scrolling and the forecast arrows have nothing to move over.
+  form->click(u"移動"_s, 0);
+  form->click(u"上下"_s, 0);
+  EXPECT_EQ(form->GridOffset(), 0);
+  for (const QString& column : kValueColumns)
+    EXPECT_EQ(Text(column, 26).trimmed(), QString()) << column.toStdString();
+}
+
+TEST_F(EmptyNotebook, AddsItsFirstDayOnTheNextBusinessDay) {
+  host.clock = QDateTime(QDate(2007, 3, 16), QTime(18, 0));  // a Friday: the next business day is Monday
+  Load({});
+  form->click(u"見出"_s, 9);
+  EXPECT_EQ(Text(u"日付修正入力"_s), u"07/03/19"_s);
+  form->setText(u"TOPIX修正入力"_s, -1, u"1700.5"_s);
+  form->setText(u"日経修正入力"_s, -1, u"17000"_s);
+  form->setText(u"上昇数修正入力"_s, -1, u"900"_s);
+  form->setText(u"下落数修正入力"_s, -1, u"700"_s);
+  form->click(u"する"_s);
+  EXPECT_EQ(form->series().DayCnt, 1);
+  EXPECT_EQ(Text(u"日付"_s, 1), u"07/03/19"_s);
+  EXPECT_EQ(Text(u"TP_25日平均"_s, 1).trimmed(), QString());  // no average from one day
+}
+
+TEST_F(EmptyNotebook, ChartAndExportHaveNoDays) {
+  Load({});
+  ChartModel chart(clb);
+  chart.sync(ChartInputOf(*form));
+  EXPECT_EQ(chart.dayCount(), 0);
+  chart.setSize(800, 600);
+  chart.showRange(ChartRange::All);
+  EXPECT_EQ(chart.dayAt(400), std::nullopt);
+  const QString csv = ExportCsvText(form->series());
+  EXPECT_EQ(csv.count(u"\r\n"_s), 1) << csv.toStdString();
+  EXPECT_TRUE(csv.startsWith(u"日付,"_s) || csv.startsWith(u"\uFEFF日付,"_s)) << csv.toStdString();
+}
+
+}  // namespace
+}  // namespace rdx508::testing

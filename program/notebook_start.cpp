@@ -29,7 +29,8 @@ QString PrepareCommandLineNotebook(Host& host, bool create, const QString& share
   const QString folder = host.programFolder();
   if (HoldsNotebook(folder)) return {};
   if (!create)
-    return u"%1 にノートがありません（ウィンドウで rdx508 を開くか、rdx508 --import FILE で作ります）"_s.arg(folder);
+    return u"%1 にノートがありません（ウィンドウで rdx508 を開くか、rdx508 --import FILE で作ります）"_s.arg(
+        folder);
   return CreateNotebook(folder, sharedFolder, NotebookStart::kEmpty, host.now());
 }
 

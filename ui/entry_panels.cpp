@@ -46,7 +46,11 @@ void RDX_F508::OpenAddPanel() {
   const Control& anchor = Heading(kHeadWeekday);
   ChainPanel({kPanModify, kPanYes, kPanNo, kPanDateIn, kPanFirstIn, kPanSecondIn, kPanUpIn, kPanDownIn},
              anchor.left, anchor.top);
-  Panel(kPanDateIn).text = BusinessDay(Cell(kColDate, 0).text, 2);
+  // The business day after the newest; a notebook without days starts after today.
+  const QString newest = Cell(kColDate, 0).text;
+  Panel(kPanDateIn).text = newest.isEmpty()
+                               ? BusinessDay(host_.now().date().addDays(1).toString(u"yy/MM/dd"_s), 1)
+                               : BusinessDay(newest, 2);
   ShowCalendarNote(Panel(kPanDateIn), dateBoxLook_, true);
   Panel(kPanFirstIn).text.clear();
   Panel(kPanSecondIn).text.clear();

@@ -3,6 +3,7 @@
 // by 終了.
 
 #include <gtest/gtest.h>
+#include <QAbstractButton>
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
@@ -63,7 +64,7 @@ TEST(RunProgram, AMissingFileShowsItsNoticeAndOpensNoWindow) {
 // ノートで始める opens the window on a new empty notebook. Without shipped sample data its
 // choice is not offered.
 TEST(RunProgram, AMissingNotebookIsMadeAtTheFirstStart) {
-  for (const QString choice : {u"キャンセル"_s, u"空のノートで始める"_s}) {
+  for (const QString& choice : {u"キャンセル"_s, u"空のノートで始める"_s}) {
     Program p;
     const QString folder = p.file(u"notes/RDX508"_s);
     p.host.setProgramFolder(folder);

@@ -30,9 +30,10 @@ FirstStart RunFirstStart(QtHost& host, const QString& sharedFolder, const CsvFil
 
     FirstStart start;
     if (chosen == csv) {
-      start.importFile = chooseCsv ? chooseCsv()
-                                   : QFileDialog::getOpenFileName(nullptr, u"取り込む CSV ファイル"_s, QString(),
-                                                                  u"CSV ファイル (*.csv *.txt);;すべてのファイル (*)"_s);
+      start.importFile =
+          chooseCsv ? chooseCsv()
+                    : QFileDialog::getOpenFileName(nullptr, u"取り込む CSV ファイル"_s, QString(),
+                                                   u"CSV ファイル (*.csv *.txt);;すべてのファイル (*)"_s);
       if (start.importFile.isEmpty()) continue;  // no file chosen: ask again
     }
     const NotebookStart kind = chosen == sample ? NotebookStart::kSample : NotebookStart::kEmpty;

@@ -1,12 +1,16 @@
 #include "program/command_line.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <optional>
 
 #include "app/csv/csv_export.h"
 #include "app/csv/csv_import.h"
+#include "app/files/notebook_folder.h"
 #include "app/files/program_files.h"
 #include "app/notebook.h"
 #include "app/series/import_merge.h"
+#include "program/notebook_start.h"
 #include "toolkit/clb_c1.h"
 #include "toolkit/text_file.h"
 
@@ -71,6 +75,8 @@ Request Parse(const QStringList& arguments) {
         else
           r.error = u"--index は topix か nikkei です（「%1」）"_s.arg(*name);
       }
+    } else if (option == u"--data"_s) {
+      takeValue();  // the notebook folder: chosen before the run
     } else if (option == u"--encoding"_s) {
       if (const std::optional<QString> name = takeValue()) {
         const QString lower = name->toLower();
@@ -146,6 +152,13 @@ int Import(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
     return 1;
   }
 
+  // An import into a missing notebook creates it first.
+  if (const QString why =
+          PrepareCommandLineNotebook(host, true, SharedDataFolder(QCoreApplication::applicationDirPath()));
+      !why.isEmpty()) {
+    err << kProgram << ": " << why << Qt::endl;
+    return 1;
+  }
   CLB_C1 clb(host);
   StoredData data(clb);
   if (!LoadStoredData(data, err)) return 1;
@@ -204,6 +217,10 @@ int Import(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
 }
 
 int Export(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
+  if (const QString why = PrepareCommandLineNotebook(host, false, {}); !why.isEmpty()) {
+    err << kProgram << ": " << why << Qt::endl;
+    return 1;
+  }
   CLB_C1 clb(host);
   StoredData data(clb);
   if (!LoadStoredData(data, err)) return 1;
@@ -248,7 +265,11 @@ QString CommandLineUsage() {
          u"                                                  （既定は BOM 付き UTF-8）\n"
          u"  rdx508 --help                                   この説明\n"
          u"  rdx508 --version                                版\n"
-         u"設定はプログラムのフォルダーの RDX508_INIT.TXT から読みます。\n"
+         u"  --data DIR                                      どの使い方でも、ノートのフォルダー DIR "
+         u"を開きます\n"
+         u"設定はノートのフォルダーの RDX508_INIT.TXT から読みます。ノートのフォルダーは、プログラムの\n"
+         u"フォルダーに RDX508_INIT.TXT があればそのフォルダー、なければ $XDG_DATA_HOME/RDX508\n"
+         u"（既定は ~/.local/share/RDX508）です。ないノートは --import が作ります。\n"
          u"終了コード: 0 成功、1 読めない入力または失敗（何も書きません）、2 使い方の誤り\n"_s;
 }
 

@@ -1,12 +1,16 @@
 // Entry point of 市況ノート: a command-line run (import, export, help, version) without a
 // display, or the real host and the program's run (start-up files, then the main window,
-// or the start-up notice when a file is missing).
+// or the start-up notice when a file is missing). Both open the notebook folder chosen
+// here: the program's own folder when it holds the settings file, --data DIR, or the
+// user's data folder.
 #include <QApplication>
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include "app/files/notebook_folder.h"
 #include "program/command_line.h"
 #include "program/console_host.h"
+#include "program/notebook_start.h"
 #include "program/run_program.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/qt_host.h"
@@ -15,15 +19,21 @@ int main(int argc, char** argv) {
   QStringList arguments;
   for (int i = 1; i < argc; ++i)
     arguments.append(QString::fromLocal8Bit(argv[i]));
+  const QString dataOption = rdx508::TakeDataOption(arguments);
   if (rdx508::IsCommandLineRun(arguments)) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout), err(stderr);
-    rdx508::ConsoleHost host(QCoreApplication::applicationDirPath(), err);
+    rdx508::ConsoleHost host(
+        rdx508::ChooseNotebookFolder(QCoreApplication::applicationDirPath(), dataOption).folder, err);
     return rdx508::RunCommandLine(arguments, host, out, err);
   }
 
   QApplication app(argc, argv);
+  // The menu entry's name, so that desktops match the window to its entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.rdx508.ShikyoNote"));
   rdx508::RegisterFontSubstitutions();
   rdx508::QtHost host;
+  host.setProgramFolder(
+      rdx508::ChooseNotebookFolder(QCoreApplication::applicationDirPath(), dataOption).folder);
   return rdx508::RunProgram(host);
 }

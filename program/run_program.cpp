@@ -2,16 +2,19 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QTimer>
 #include <exception>
 #include <functional>
 #include <memory>
 #include <utility>
 
+#include "app/files/notebook_folder.h"
 #include "app/notebook.h"
 #include "calendar/two_digit_year.h"
 #include "program/single_instance.h"
 #include "toolkit/clb_c1.h"
 #include "toolkit/program_title.h"
+#include "ui/qt/first_start.h"
 #include "ui/qt/fonts.h"
 #include "ui/rdx_f508.h"
 
@@ -49,6 +52,9 @@ void QuitAfterFirstPaint(QWidget& window) {
 int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown) {
   // Two-digit years are read around this year for the whole run.
   SetReferenceYear(host.now().date().year());
+  // A missing notebook is made first, or the program ends with nothing written.
+  const FirstStart first = RunFirstStart(host, SharedDataFolder(QCoreApplication::applicationDirPath()));
+  if (!first.proceed) return 0;
   CLB_C1 clb(host);
   Notebook notebook(clb);
   if (const std::optional<NotebookProblem> unread = notebook.Open()) {
@@ -94,6 +100,8 @@ int RunProgram(QtHost& host, const std::function<void(MainWindow&)>& shown) {
     new AfterFirstPaint(window, [&] { window.runDeferred([&] { model.LoadArchiveOnce(); }); });
   }
   window.show();
+  if (!first.importFile.isEmpty())
+    QTimer::singleShot(0, &window, [&window, file = first.importFile] { window.importFile(file); });
   if (shown) shown(window);
   return QApplication::exec();
 }

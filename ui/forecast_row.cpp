@@ -42,7 +42,8 @@ QString RDX_F508::BusinessDay(const QString& date, int32_t days) {
 }
 
 QString RDX_F508::NextTradingDay(const QString& date) {
-  if (date.isEmpty()) return BusinessDay(date, 2);  // no day yet: the next after today
+  // No day yet: the first business day after today.
+  if (date.isEmpty()) return BusinessDay(host_.now().date().addDays(1).toString(u"yy/MM/dd"_s), 1);
   // The first open day after `date`; a closed day (entered anyway) does not count itself.
   QString next = BusinessDay(date, 1);
   if (next == date) next = BusinessDay(date, 2);

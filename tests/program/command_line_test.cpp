@@ -11,6 +11,7 @@
 #include <tuple>
 
 #include "program/command_line.h"
+#include "program/notebook_start.h"
 #include "tests/app/app_fixture.h"
 #include "ui/rdx_f508.h"
 
@@ -64,6 +65,46 @@ TEST_F(CommandLine, UsageErrorsExitWithTwoAndTheUsage) {
   EXPECT_TRUE(out.startsWith(u"rdx508 "_s));
   EXPECT_FALSE(IsCommandLineRun({}));
   EXPECT_FALSE(IsCommandLineRun({u"-platform"_s, u"offscreen"_s}));
+}
+
+TEST_F(CommandLine, DataOptionIsTakenOutInAnyMode) {
+  const struct {
+    QStringList arguments;
+    QString folder;
+    QStringList rest;
+  } cases[] = {
+      {{u"--data"_s, u"/n b"_s}, u"/n b"_s, {}},
+      {{u"--import"_s, u"a.csv"_s, u"--data=/x"_s}, u"/x"_s, {u"--import"_s, u"a.csv"_s}},
+      {{u"--data"_s, u"/x"_s, u"--export"_s, u"b.csv"_s, u"--data"_s, u"/y"_s},
+       u"/y"_s,
+       {u"--export"_s, u"b.csv"_s}},
+      {{u"--data"_s, u"--export"_s, u"b.csv"_s}, {}, {u"--data"_s, u"--export"_s, u"b.csv"_s}},
+  };
+  for (const auto& c : cases) {
+    QStringList arguments = c.arguments;
+    EXPECT_EQ(TakeDataOption(arguments), c.folder) << c.arguments.join(u' ').toStdString();
+    EXPECT_EQ(arguments, c.rest);
+  }
+  EXPECT_EQ(Run({u"--data"_s, u"--export"_s, u"b.csv"_s}), 2);
+  EXPECT_TRUE(err.contains(u"--data の後に値がありません"_s)) << err.toStdString();
+}
+
+// A missing notebook: an export says so and writes nothing; an import of a bad file
+// writes nothing either; an import of a good one creates the notebook and saves the days.
+TEST_F(CommandLine, OnlyAnImportCreatesAMissingNotebook) {
+  host.folder = PathOf(u"notebook"_s);
+  EXPECT_EQ(Run({u"--export"_s, PathOf(u"out.csv"_s)}), 1);
+  EXPECT_TRUE(err.contains(u"ノートがありません"_s)) << err.toStdString();
+  const QString bad = Csv(u"bad.csv"_s, "date,topix,up,down\n2024/13/01,1,2,3\n");
+  EXPECT_EQ(Run({u"--import"_s, bad}), 1);
+  EXPECT_EQ(FolderEntries(), QStringList{u"bad.csv"_s});
+  EXPECT_FALSE(QFile::exists(host.folder));
+
+  const QString good = Csv(u"good.csv"_s, "date,topix,up,down\n2024/12/02,2700.5,900,700\n");
+  ASSERT_EQ(Run({u"--import"_s, good}), 0) << err.toStdString();
+  EXPECT_TRUE(out.contains(u"新しい日 1 を追加"_s)) << out.toStdString();
+  ASSERT_EQ(Run({u"--export"_s, PathOf(u"out.csv"_s)}), 0) << err.toStdString();
+  EXPECT_TRUE(out.contains(u": 1 日を書き出しました"_s)) << out.toStdString();
 }
 
 TEST_F(CommandLine, ImportRefusesABadFileWholeAndWritesNothing) {

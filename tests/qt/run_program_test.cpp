@@ -1,12 +1,17 @@
-// The program's whole run with the real host: the start-up notice for each missing
-// file, and the event loop ended by closing the window or by 終了.
+// The program's whole run with the real host: the first start of a missing notebook, the
+// start-up notice for each missing file, and the event loop ended by closing the window or
+// by 終了.
 
 #include <gtest/gtest.h>
+#include <QAbstractButton>
 #include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 
+#include "app/files/notebook_folder.h"
 #include "open_window.h"
 #include "program/run_program.h"
+#include "ui/qt/first_start.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -36,7 +41,7 @@ struct Program {
 
 TEST(RunProgram, AMissingFileShowsItsNoticeAndOpensNoWindow) {
   const struct {
-    const char* removed;  // nullptr: no files at all
+    const char* removed;  // nullptr: a settings file that holds nothing
     const char16_t* notice;
   } cases[] = {{nullptr, u"INIなし"},
                {"RDX508_DAYS.TXT", u"INI(1, 1, x)なし"},
@@ -46,12 +51,62 @@ TEST(RunProgram, AMissingFileShowsItsNoticeAndOpensNoWindow) {
     if (c.removed) {
       CopySampleData(p.dir.path());
       ASSERT_TRUE(QFile::remove(p.file(QString::fromLatin1(c.removed))));
+    } else {
+      WriteBytes(p.file(u"RDX508_INIT.TXT"_s), {});
     }
     bool shown = false;
     EXPECT_EQ(RunProgram(p.host, [&](MainWindow&) { shown = true; }), 0);
     EXPECT_FALSE(shown);
     EXPECT_EQ(p.boxes, std::vector<QString>{u"市況ノート: "_s + QString::fromUtf16(c.notice)});
   }
+}
+
+// Answers every box by clicking the button with this caption; records the enabled ones.
+void Choose(Program& p, const QString& caption, QStringList* offered = nullptr) {
+  p.host.setBoxRunner([&p, caption, offered](QMessageBox& box) {
+    p.boxes.push_back(box.text());
+    for (QAbstractButton* b : box.buttons()) {
+      if (offered && b->isEnabled()) offered->append(b->text());
+      if (b->text() == caption) b->click();
+    }
+    return QMessageBox::NoButton;
+  });
+}
+
+// A folder without a notebook asks how to start: キャンセル ends with nothing written, 空の
+// ノートで始める opens the window on a new empty notebook. Without shipped sample data its
+// choice is not offered.
+TEST(RunProgram, AMissingNotebookIsMadeAtTheFirstStart) {
+  for (const QString& choice : {u"キャンセル"_s, u"空のノートで始める"_s}) {
+    Program p;
+    const QString folder = p.file(u"notes/RDX508"_s);
+    p.host.setProgramFolder(folder);
+    QStringList offered;
+    Choose(p, choice, &offered);
+    bool shown = false;
+    EXPECT_EQ(RunProgram(p.host,
+                         [&](MainWindow& window) {
+                           shown = true;
+                           QTimer::singleShot(0, &window, [&] { MouseClick(window.widgetFor(u"終了"_s)); });
+                         }),
+              0);
+    EXPECT_EQ(offered, QStringList({u"空のノートで始める"_s, u"CSV から取り込む…"_s, u"キャンセル"_s}));
+    EXPECT_EQ(shown, choice != u"キャンセル"_s);
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), shown ? 3 : 0);
+    EXPECT_EQ(QFileInfo::exists(p.file(u"notes"_s)), shown);
+  }
+}
+
+// CSV から取り込む… asks for a file (again when none is chosen) and hands it on.
+TEST(RunProgram, FirstStartImportAsksForAFile) {
+  Program p;
+  p.host.setProgramFolder(p.file(u"RDX508"_s));
+  Choose(p, u"CSV から取り込む…"_s);
+  QStringList files = {QString(), u"/tmp/days.csv"_s};
+  const FirstStart start = RunFirstStart(p.host, p.dir.path(), [&] { return files.takeFirst(); });
+  EXPECT_EQ(p.boxes.size(), 2u);
+  EXPECT_TRUE(start.proceed && HoldsNotebook(p.file(u"RDX508"_s)));
+  EXPECT_EQ(start.importFile, u"/tmp/days.csv"_s);
 }
 
 // Closing the window asks the save question once; the loop ends either way. Nothing was

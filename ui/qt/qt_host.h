@@ -27,6 +27,8 @@ class QtHost : public QObject, public Host {
   void endProgram() override;
 
   void setBoxRunner(BoxRunner runner);
+  // Runs a box of the program's own making the way every box of the host runs.
+  QMessageBox::StandardButton runBox(QMessageBox& box) { return run(box); }
   void setProgramFolder(const QString& folder);  // replaces the executable's folder
   bool hasEnded() const { return ended_; }
 

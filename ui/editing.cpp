@@ -7,6 +7,7 @@
 
 #include "toolkit/clb_error.h"
 #include "ui/colours.h"
+#include "ui/date_entry.h"
 #include "ui/rdx_f508.h"
 #include "ui/typed_input.h"
 
@@ -45,7 +46,7 @@ bool RDX_F508::CommitPanel() {
   upBox.foreColor = kSysWindowText;
   downBox.foreColor = kSysWindowText;
 
-  const bool topixMode = indexMode_ == 0;
+  const bool topixMode = TopixShown();
   const double first = TypedNumber(Panel(kPanFirstIn).text);
   const double second = TypedNumber(Panel(kPanSecondIn).text);
   const double topix = topixMode ? first : second;
@@ -66,8 +67,9 @@ bool RDX_F508::CommitPanel() {
     }
     dateBox.text = date;
     const std::optional<int32_t> place = series_.PositionFor(date);
-    if (!place) {
+    if (!place) {  // a day already kept, in the grid or the archive
       dateBox.foreColor = kRefused;
+      dateBox.toolTip = DuplicateDateNote(date);
       SetFocus(dateBox);
       return false;
     }

@@ -8,8 +8,10 @@
 #include "program/command_line.h"
 #include "program/console_host.h"
 #include "program/run_program.h"
+#include "ui/display_scale.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/qt_host.h"
+#include "ui/qt/qt_translations.h"
 
 int main(int argc, char** argv) {
   QStringList arguments;
@@ -22,7 +24,10 @@ int main(int argc, char** argv) {
     return rdx508::RunCommandLine(arguments, host, out, err);
   }
 
+  // The display scale the user chose in the window, before the application exists.
+  rdx508::ApplyStoredScale(rdx508::DisplaySettingsFile());
   QApplication app(argc, argv);
+  rdx508::InstallQtTranslations();
   rdx508::RegisterFontSubstitutions();
   rdx508::QtHost host;
   return rdx508::RunProgram(host);

@@ -12,8 +12,10 @@
 #include "program/console_host.h"
 #include "program/notebook_start.h"
 #include "program/run_program.h"
+#include "ui/display_scale.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/qt_host.h"
+#include "ui/qt/qt_translations.h"
 
 int main(int argc, char** argv) {
   QStringList arguments;
@@ -28,9 +30,12 @@ int main(int argc, char** argv) {
     return rdx508::RunCommandLine(arguments, host, out, err);
   }
 
+  // The display scale the user chose in the window, before the application exists.
+  rdx508::ApplyStoredScale(rdx508::DisplaySettingsFile());
   QApplication app(argc, argv);
   // The menu entry's name, so that desktops match the window to its entry and icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.rdx508.ShikyoNote"));
+  rdx508::InstallQtTranslations();
   rdx508::RegisterFontSubstitutions();
   rdx508::QtHost host;
   host.setProgramFolder(

@@ -16,6 +16,14 @@ class Host {
   virtual bool askYesNo(const QString& question) = 0;                    // modal, true = Yes
   virtual void startupNotice(const QString& message) = 0;                // modal, titled 市況ノート
   virtual void endProgram() = 0;
+
+  // The answers of a question that can also be called off.
+  enum class Answer { Yes, No, Cancel };
+  // Modal, with a third answer that changes nothing (Esc gives it). A host without such a
+  // box asks the yes-or-no question instead, and is never cancelled.
+  virtual Answer askYesNoCancel(const QString& question) {
+    return askYesNo(question) ? Answer::Yes : Answer::No;
+  }
 };
 
 }  // namespace rdx508

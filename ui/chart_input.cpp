@@ -11,7 +11,7 @@ namespace rdx508 {
 ChartInput ChartInputOf(RDX_F508& form) {
   ChartInput in;
   in.series = &form.series();
-  in.nikkei = form.IndexMode() != 0;
+  in.nikkei = form.Index() == IndexKind::Nikkei;
   for (size_t s = 0; s < 3; ++s) {
     for (size_t k = 0; k < 6; ++k) {
       const Value& limit = form.Range(int(s), int(k));

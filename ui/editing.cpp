@@ -8,6 +8,7 @@
 #include "app/series/stored_value.h"
 #include "toolkit/clb_error.h"
 #include "ui/colours.h"
+#include "ui/date_entry.h"
 #include "ui/rdx_f508.h"
 #include "ui/typed_input.h"
 
@@ -46,7 +47,7 @@ bool RDX_F508::CommitPanel() {
   upBox.foreColor = kSysWindowText;
   downBox.foreColor = kSysWindowText;
 
-  const bool topixMode = indexMode_ == 0;
+  const bool topixMode = TopixShown();
   const double first = TypedNumber(Panel(kPanFirstIn).text);
   const double second = TypedNumber(Panel(kPanSecondIn).text);
   double topix = topixMode ? first : second;
@@ -67,8 +68,9 @@ bool RDX_F508::CommitPanel() {
     }
     dateBox.text = date;
     const std::optional<int32_t> place = series_.PositionFor(date);
-    if (!place) {
+    if (!place) {  // a day already kept, in the grid or the archive
       dateBox.foreColor = kRefused;
+      dateBox.toolTip = DuplicateDateNote(date);
       SetFocus(dateBox);
       return false;
     }

@@ -60,7 +60,7 @@ const DayRec* RDX_F508::DayBeforeEntry() {
 void RDX_F508::CheckEntry() {
   std::array<QStringList, kPanelCount> reasons;
   const DayRec* before = DayBeforeEntry();
-  const bool topixMode = indexMode_ == 0;
+  const bool topixMode = TopixShown();
   // Only what the user typed is checked: a modify panel opens on the stored values as they are.
   auto typed = [this](int which) {
     return typedInto_[static_cast<size_t>(which)] ? Panel(which).text.trimmed() : QString();

@@ -5,6 +5,7 @@
 #include "toolkit/numeric.h"
 #include "toolkit/program_title.h"
 #include "ui/calendar_note.h"
+#include "ui/date_entry.h"
 #include "ui/rdx_f508.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -39,6 +40,9 @@ void RDX_F508::SetValueTips(bool topixMode) {
   const ValueTips tips = InputTips(topixMode);
   panelTips_[kPanFirstIn] = Panel(kPanFirstIn).toolTip = QString::fromUtf16(tips.first);
   panelTips_[kPanSecondIn] = Panel(kPanSecondIn).toolTip = QString::fromUtf16(tips.second);
+  // An empty box names its value in grey, in the order the boxes take them now.
+  Panel(kPanFirstIn).placeholder = IndexName(topixMode ? IndexKind::Topix : IndexKind::Nikkei);
+  Panel(kPanSecondIn).placeholder = IndexName(topixMode ? IndexKind::Nikkei : IndexKind::Topix);
 }
 
 void RDX_F508::OpenAddPanel() {
@@ -58,10 +62,10 @@ void RDX_F508::OpenAddPanel() {
                        .arg(first)
                        .arg(first + 99));
   }
-  ShowCalendarNote(Panel(kPanDateIn), dateBoxLook_, true);
+  ShowDateNotes();
   Panel(kPanFirstIn).text.clear();
   Panel(kPanSecondIn).text.clear();
-  SetValueTips(indexMode_ == 0);
+  SetValueTips(TopixShown());
   Panel(kPanUpIn).text.clear();
   Panel(kPanDownIn).text.clear();
   controls_[saveButton_].enabled = false;
@@ -74,39 +78,50 @@ void RDX_F508::ShowCalendarNote(Control& cell, const DateLook& plain, bool close
   cell.backColor = note.isEmpty() ? plain.backColor : kCalendarNoteBack;
 }
 
+void RDX_F508::ShowDateNotes() {
+  Control& box = Panel(kPanDateIn);
+  ShowCalendarNote(box, dateBoxLook_, true);
+  const QString unreadable = UnreadableDateNote(clb_, box.text);
+  if (unreadable.isEmpty()) return;
+  box.toolTip = unreadable;
+  box.backColor = kCheckBack;
+}
+
 void RDX_F508::OpenModifyPanel(int row) {
-  HidePanel();
-  editRow_ = row;
-  const DayRec& day = series_.Days[gridOffset_ + 1 + row];
-  const bool topixMode = indexMode_ == 0;
-  Panel(kPanModify).text = u"修正"_s;
-  ChainPanel({kPanModify, kPanYes, kPanNo, kPanDate, kPanFirstIn, kPanSecondIn, kPanUpIn, kPanDownIn},
-             Heading(kHeadWeekday).left, Cell(kColSeq, row).top);
-  Panel(kPanDate).text = Cell(kColDate, row).text;
-  Panel(kPanFirstIn).text = PlainNumberText(topixMode ? day.Topix : day.Nikkei);
-  Panel(kPanSecondIn).text = PlainNumberText(topixMode ? day.Nikkei : day.Topix);
-  SetValueTips(topixMode);
-  Panel(kPanUpIn).text = QString::number(day.Up);
-  Panel(kPanDownIn).text = QString::number(day.Down);
-  SetFocus(Panel(kPanFirstIn));
-  controls_[saveButton_].enabled = false;
+  OpenDayPanel(row, false);
 }
 
 void RDX_F508::OpenDeletePanel(int row) {
+  OpenDayPanel(row, true);
+}
+
+// The modify panel lays input boxes over the row from the weekday column on; the delete
+// panel shows the same values as read-only labels from the date column on.
+void RDX_F508::OpenDayPanel(int row, bool deleting) {
   HidePanel();
   editRow_ = row;
   const DayRec& day = series_.Days[gridOffset_ + 1 + row];
-  const bool topixMode = indexMode_ == 0;
-  Panel(kPanDelete).text = u"削除"_s;
-  ChainPanel({kPanDelete, kPanYes, kPanNo, kPanDate, kPanFirst, kPanSecond, kPanUp, kPanDown},
-             Heading(kHeadDate).left, Cell(kColSeq, row).top);
+  const bool topixMode = TopixShown();
+  const int title = deleting ? kPanDelete : kPanModify;
+  const int first = deleting ? kPanFirst : kPanFirstIn;
+  const int second = deleting ? kPanSecond : kPanSecondIn;
+  const int up = deleting ? kPanUp : kPanUpIn;
+  const int down = deleting ? kPanDown : kPanDownIn;
+  Panel(title).text = deleting ? u"削除"_s : u"修正"_s;
+  ChainPanel({title, kPanYes, kPanNo, kPanDate, first, second, up, down},
+             Heading(deleting ? kHeadDate : kHeadWeekday).left, Cell(kColSeq, row).top);
   Panel(kPanDate).text = Cell(kColDate, row).text;
-  Panel(kPanFirst).text = PlainNumberText(topixMode ? day.Topix : day.Nikkei);
-  Panel(kPanSecond).text = PlainNumberText(topixMode ? day.Nikkei : day.Topix);
-  Panel(kPanFirst).toolTip = topixMode ? u"東証平均"_s : u"日経平均"_s;
-  Panel(kPanSecond).toolTip = topixMode ? u"日経平均"_s : u"東証平均"_s;
-  Panel(kPanUp).text = QString::number(day.Up);
-  Panel(kPanDown).text = QString::number(day.Down);
+  Panel(first).text = PlainNumberText(topixMode ? day.Topix : day.Nikkei);
+  Panel(second).text = PlainNumberText(topixMode ? day.Nikkei : day.Topix);
+  Panel(up).text = QString::number(day.Up);
+  Panel(down).text = QString::number(day.Down);
+  if (deleting) {
+    Panel(first).toolTip = IndexName(indexMode_);
+    Panel(second).toolTip = IndexName(OtherIndex(indexMode_));
+  } else {
+    SetValueTips(topixMode);
+    SetFocus(Panel(first));
+  }
   controls_[saveButton_].enabled = false;
 }
 

@@ -127,7 +127,7 @@ void RDX_F508::UpdateForecast(int32_t request, int32_t direction) {
 
   // The index cells.
   const DayInd& ind = IndsAt(p0);
-  const bool topixMode = indexMode_ == 0;
+  const bool topixMode = TopixShown();
   const double m5 = topixMode ? ind.Tp5Avg : ind.Nk5Avg;
   const double m25 = topixMode ? ind.Tp25Avg : ind.Nk25Avg;
 

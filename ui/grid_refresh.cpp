@@ -22,7 +22,7 @@ namespace rdx508 {
 double RDX_F508::IndexValue(int32_t position) const {
   if (position < 0 || position > DaySeries::kMaxDays) return 0;
   const DayRec& day = series_.Days[position];
-  return indexMode_ == 0 ? day.Topix : day.Nikkei;
+  return TopixShown() ? day.Topix : day.Nikkei;
 }
 
 const WinSum& RDX_F508::SumsAt(int32_t position) const {
@@ -64,7 +64,22 @@ void RDX_F508::ScrollToPosition(int32_t position) {
   RedrawGrid();
 }
 
+void RDX_F508::ShowChartDay(int32_t position) {
+  ScrollToPosition(position);
+  const int row = position - gridOffset_ - 1;
+  if (row < 0 || row >= kGridRows || Cell(kColDate, row).text.isEmpty()) return;
+  markedRow_ = row;
+  Cell(kColDate, row).marked = true;
+}
+
+void RDX_F508::ClearMark() {
+  if (markedRow_ < 0) return;
+  Cell(kColDate, markedRow_).marked = false;
+  markedRow_ = -1;
+}
+
 void RDX_F508::RedrawGrid() {
+  ClearMark();  // the rows now hold other days, or the user has moved on
   for (size_t k = 0; k < kScrollSteps.size(); ++k)
     controls_[scrollArrowBase_ + int(k)].visible = CanScroll(kScrollSteps[k]);
 
@@ -97,7 +112,7 @@ void RDX_F508::ClearRow(int r) {
 void RDX_F508::FillRow(int r, int32_t p) {
   const DayRec& day = series_.Days[p];
   const DayInd& ind = IndsAt(p);
-  const bool topixMode = indexMode_ == 0;
+  const bool topixMode = TopixShown();
 
   Control& date = Cell(kColDate, r);
   date.text = day.Date;

@@ -7,6 +7,7 @@
 #include "app/series/derived_columns.h"
 #include "ui/colours.h"
 #include "ui/rdx_f508.h"
+#include "ui/screen_tips.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -112,7 +113,7 @@ void RDX_F508::BuildLayout() {
     c.font = FontKey::PG;
     c.foreColor = 0x00C00000;
     c.backColor = h.back;
-    c.toolTip = QString::fromUtf16(h.toolTip);
+    c.toolTip = WithExplanation(QString::fromUtf16(h.toolTip), HeadingExplanation(h.index));
     heading_[h.index] = AddControl(std::move(c));
   }
 
@@ -138,7 +139,9 @@ void RDX_F508::BuildLayout() {
         c.foreColor = forecast ? 0x00404040 : 0x00C00000;
         c.opaque = true;
         if (r >= 20 && !forecast) c.toolTip = u"クリックで修正削除可"_s;
+        if (forecast) c.toolTip = ForecastRowExplanation();
       } else if (forecast) {
+        c.toolTip = ForecastRowExplanation();
         c.backColor = kSysWindowBack;
         c.foreColor = kSysWindowText;
         c.opaque = true;
@@ -200,6 +203,7 @@ void RDX_F508::BuildLayout() {
     // The five-day arrows at the outer ends overlap their one-day neighbours; they stay
     // above them so that both glyphs of a pair can be seen.
     if (i == 0 || i == 3) c.z = 1;
+    c.toolTip = ScrollArrowExplanation(i);
     const int position = AddControl(std::move(c));
     if (i == 0) scrollArrowBase_ = position;
   }
@@ -211,7 +215,7 @@ void RDX_F508::BuildLayout() {
     c.font = FontKey::B;
     c.backColor = 0x00FFFFFF;
     c.foreColor = i == 0 ? kPaleRed : kPaleBlue;
-    c.toolTip = i == 0 ? u"上昇変更"_s : u"下落変更"_s;
+    c.toolTip = WithExplanation(i == 0 ? u"上昇変更"_s : u"下落変更"_s, ForecastArrowExplanation(i));
     const int position = AddControl(std::move(c));
     if (i == 0) forecastArrowBase_ = position;
   }
@@ -338,6 +342,9 @@ void RDX_F508::BuildLayout() {
       {u"下落数修正入力", 10800, 8520, 1095, 285, u"", kSysWindowBack, u"下落数入力"},
   }};
   constexpr std::array<int32_t, 5> kInputTabs = {10, 11, 12, 20, 30};
+  // What an empty box shows in grey; the two index boxes follow the index mode (SetValueTips).
+  constexpr std::array<const char16_t*, 5> kPanelPlaceholders = {u"日付", u"東証平均", u"日経平均", u"上昇数",
+                                                                 u"下落数"};
   for (int i = 0; i < int(kPanelInputs.size()); ++i) {
     const PanelDesign& p = kPanelInputs[i];
     Control c = Label(QString::fromUtf16(p.array), -1, p.left, p.top, p.width, p.height, QString());
@@ -348,6 +355,7 @@ void RDX_F508::BuildLayout() {
     c.toolTip = QString::fromUtf16(p.toolTip);
     c.tabIndex = kInputTabs[i];
     c.input = i == 0 ? InputKind::Date : InputKind::Number;
+    c.placeholder = QString::fromUtf16(kPanelPlaceholders[size_t(i)]);
     panelTips_[kPanelLabels.size() + i] = c.toolTip;
     panel_[kPanelLabels.size() + i] = AddControl(std::move(c));
   }

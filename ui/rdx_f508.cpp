@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "toolkit/program_title.h"
+#include "ui/half_width.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -43,7 +44,7 @@ int32_t RDX_F508::GridOffset() const {
   return gridOffset_;
 }
 int32_t RDX_F508::IndexMode() const {
-  return indexMode_;
+  return static_cast<int32_t>(indexMode_);
 }
 int32_t RDX_F508::EditRow() const {
   return editRow_;
@@ -95,10 +96,16 @@ void RDX_F508::SaveData() {
 }
 
 void RDX_F508::Form_Unload() {
-  if (host_.askYesNo(u"データ保存しますか？"_s)) {
-    // A save that failed has shown its box; the window stays open so that nothing
-    // entered since the last save is lost. 終了 still ends without saving.
-    if (!SaveAll()) return;
+  switch (host_.askYesNoCancel(u"データ保存しますか？"_s)) {
+    case Host::Answer::Cancel:
+      return;  // the window stays open, nothing changed
+    case Host::Answer::Yes:
+      // A save that failed has shown its box; the window stays open so that nothing
+      // entered since the last save is lost.
+      if (!SaveAll()) return;
+      break;
+    case Host::Answer::No:
+      break;
   }
   EndProgram();
 }
@@ -108,9 +115,12 @@ void RDX_F508::EndProgram() {
   host_.endProgram();
 }
 
-void RDX_F508::setText(const QString& array, int index, const QString& text) {
+void RDX_F508::setText(const QString& array, int index, const QString& typed) {
   Control& c = control(array, index);
   const int input = PanelInputOf(c);
+  // A number or date box shows full-width digits as the half-width ones they read as.
+  const QString text =
+      c.kind == ControlKind::TextBox && c.input != InputKind::Text ? HalfWidthDigits(typed) : typed;
   if (c.array == u"範囲指定" && c.index >= 0 && c.index < 6) {
     SetLimitText(c.index, text);
   } else if (input >= 0 && (text.contains(u'\t') || text.contains(u'\n') || text.contains(u'\r'))) {
@@ -119,16 +129,17 @@ void RDX_F508::setText(const QString& array, int index, const QString& text) {
     c.text = text;
     if (input >= 0) typedInto_[static_cast<size_t>(input)] = true;
   }
-  if (input == kPanDateIn) ShowCalendarNote(c, dateBoxLook_, true);  // typed or pasted
+  if (input == kPanDateIn) ShowDateNotes();  // typed or pasted
   if (input >= 0 && PanelOpen()) CheckEntry();
 }
 
 void RDX_F508::click(const QString& array, int index) {
   LoadArchiveOnce();  // before any change, so that undo steps hold the whole archive
+  ClearMark();
   if (array == u"見出") {
     if (index == kHeadIndex) {
-      indexMode_ = indexMode_ == 0 ? 225 : 0;
-      Heading(kHeadIndex).text = indexMode_ == 0 ? u"東証平均"_s : u"日経平均"_s;
+      indexMode_ = OtherIndex(indexMode_);
+      Heading(kHeadIndex).text = IndexName(indexMode_);
       RedrawGrid();
     } else if (index >= kHeadUpRatio && index <= kHeadAdRatio) {
       SelectSubject(index - kHeadUpRatio);
@@ -159,7 +170,12 @@ void RDX_F508::click(const QString& array, int index) {
   } else if (array == u"データ保存") {
     SaveAndStamp();
   } else if (array == u"終了") {
-    EndProgram();
+    // With unsaved changes 終了 asks the close question; without them it ends at once.
+    if (IsModified()) {
+      Form_Unload();
+    } else {
+      EndProgram();
+    }
   } else if (array == u"チャート") {
     ++chartRequests_;
   }

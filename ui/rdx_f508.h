@@ -22,6 +22,7 @@
 #include "toolkit/value.h"
 #include "ui/colours.h"
 #include "ui/control.h"
+#include "ui/index_mode.h"
 
 namespace rdx508 {
 
@@ -37,7 +38,9 @@ class RDX_F508 {
   Control& control(const QString& array, int index = -1);              // std::out_of_range if unknown
   const DaySeries& series() const;
   int32_t GridOffset() const;
-  int32_t IndexMode() const;
+  int32_t IndexMode() const;  // 0 東証平均, 225 日経平均
+  IndexKind Index() const { return indexMode_; }
+  bool TopixShown() const { return indexMode_ == IndexKind::Topix; }
   int32_t EditRow() const;
   const Value& Range(int subject, int band) const;  // the colour-range table
   void SaveData();
@@ -45,6 +48,11 @@ class RDX_F508 {
   // Scrolls the grid so that day position `position` is its top row, as far as the scroll
   // arrows could take it, and redraws.
   void ScrollToPosition(int32_t position);
+  // A day chosen in the chart: scrolls to it as ScrollToPosition does and marks its date
+  // cell until the next scroll or click, wherever in the grid it lands.
+  void ShowChartDay(int32_t position);
+  // The grid row whose date cell is marked, or -1.
+  int MarkedRow() const { return markedRow_; }
   void UpdateForecast(int32_t request, int32_t direction);
   // Reads the archive of the days beyond the grid, once; a damaged archive is reported in
   // a box. The view calls it after the first frame; every change calls it first.
@@ -88,8 +96,8 @@ class RDX_F508 {
   std::vector<MenuEntry> ContextMenu(int row = -1) const;
   // Runs a menu command for grid row `row` (-1: the menu was not opened on a day row).
   ViewRequest Command(const QString& command, int row = -1);
-  // The day a note command acts on: the day of grid row `row`, or the grid's top day when
-  // the row holds none; "" when the grid shows no day.
+  // The day a note, modify or delete command acts on: the day of grid row `row`, else the
+  // day the chart marked, else the grid's top day; "" when the grid shows no day.
   QString NoteDate(int row = -1) const;
   // The grid row (0 ... 25) a control belongs to, or -1 for a control outside the day rows.
   int GridRowOf(const QString& array, int index) const;
@@ -190,6 +198,8 @@ class RDX_F508 {
   void ClearRow(int row);
   void TrendPass();
   void HidePanel();
+  void ClearMark();
+  int DayRow(int row) const;  // the grid row NoteDate() reads, or -1
 
   // Colour ranges (colour_ranges.cpp).
   int CurrentSubject() const;  // -1 when the caption names no subject
@@ -209,6 +219,7 @@ class RDX_F508 {
   void OpenAddPanel();
   void OpenModifyPanel(int row);
   void OpenDeletePanel(int row);
+  void OpenDayPanel(int row, bool deleting);  // fills the modify or the delete panel
   void ChainPanel(std::initializer_list<int> members, int32_t left, int32_t top);
   void SetValueTips(bool topixMode);  // the two index boxes' tool tips by index mode
   bool CommitPanel();
@@ -252,6 +263,8 @@ class RDX_F508 {
     quint32 backColor;
   };
   void ShowCalendarNote(Control& cell, const DateLook& plain, bool closedToo);
+  // The add panel's date box: its calendar note, or the warning that it names no date.
+  void ShowDateNotes();
   DateLook dateBoxLook_, forecastDateLook_;
 
   // Values of a day as the grid shows them in the current index mode.
@@ -289,7 +302,8 @@ class RDX_F508 {
   Table2 range_{Table2::Bounds{2, 6}};
   Table2 bandLimits_{Table2::Bounds{2, 6}};  // range_ as numbers, for the band lookup
   int32_t gridOffset_ = 0;
-  int32_t indexMode_ = 0;
+  int markedRow_ = -1;  // the date cell outlined after a chart click
+  IndexKind indexMode_ = IndexKind::Topix;
   int32_t editRow_ = -1;
   double forecastRatio_ = 0;
   UndoHistory<EditState> history_;

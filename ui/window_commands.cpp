@@ -91,6 +91,7 @@ bool RDX_F508::PanelOpen() const {
 
 bool RDX_F508::keyPress(const QString& array, Key key) {
   LoadArchiveOnce();
+  ClearMark();
   const bool panelOpen = PanelOpen();
   static const QStringList kPanelInputs = {u"日付修正入力"_s, u"TOPIX修正入力"_s, u"日経修正入力"_s,
                                            u"上昇数修正入力"_s, u"下落数修正入力"_s};
@@ -184,10 +185,18 @@ int RDX_F508::GridRowOf(const QString& array, int index) const {
   return -1;
 }
 
+int RDX_F508::DayRow(int row) const {
+  auto holdsDay = [this](int r) {
+    return r >= 0 && r < kGridRows && !controls_[columnBase_[kColDate] + r].text.isEmpty();
+  };
+  if (holdsDay(row)) return row;
+  if (holdsDay(markedRow_)) return markedRow_;
+  return holdsDay(0) ? 0 : -1;
+}
+
 QString RDX_F508::NoteDate(int row) const {
-  if (row >= 0 && row < kGridRows && !controls_[columnBase_[kColDate] + row].text.isEmpty())
-    return controls_[columnBase_[kColDate] + row].text;
-  return controls_[columnBase_[kColDate]].text;
+  const int r = DayRow(row);
+  return r < 0 ? QString() : controls_[columnBase_[kColDate] + r].text;
 }
 
 std::vector<RDX_F508::MenuEntry> RDX_F508::ContextMenu(int row) const {
@@ -210,6 +219,10 @@ std::vector<RDX_F508::MenuEntry> RDX_F508::ContextMenu(int row) const {
                   noteDate.isEmpty() ? u"メモ…"_s : noteDate + u" のメモ…"_s,
                   {u"Ctrl+M"_s},
                   !noteDate.isEmpty() && !PanelOpen()});
+  // The day's own panels, also reached by clicking its weekday or its date.
+  const bool dayShown = !noteDate.isEmpty() && !PanelOpen();
+  menu.push_back({u"modify"_s, dayShown ? noteDate + u" を修正…"_s : u"修正…"_s, {u"F2"_s}, dayShown, true});
+  menu.push_back({u"delete"_s, dayShown ? noteDate + u" を削除…"_s : u"削除…"_s, {u"Delete"_s}, dayShown});
   bool first = true;
   for (const ScrollKey& k : kScrollKeys) {
     menu.push_back({QString::fromUtf16(k.command),
@@ -228,6 +241,11 @@ RDX_F508::ViewRequest RDX_F508::Command(const QString& command, int row) {
     return NoteDate(row).isEmpty() || PanelOpen() ? ViewRequest::None : ViewRequest::EditNote;
   if (command == u"import") return PanelOpen() ? ViewRequest::None : ViewRequest::Import;
   if (command == u"export") return ViewRequest::Export;
+  if ((command == u"modify" || command == u"delete") && !PanelOpen()) {
+    const int r = DayRow(row);
+    if (r >= 0) command == u"modify" ? OpenModifyPanel(r) : OpenDeletePanel(r);
+    return ViewRequest::None;
+  }
   if (command == u"undo") {
     Undo();
   } else if (command == u"redo") {

@@ -14,6 +14,7 @@
 #include <cmath>
 #include "open_window.h"
 #include "support/chart_days.h"
+#include "ui/qt/cell_label.h"
 #include "ui/qt/chart_window.h"
 #include "ui/qt/colors.h"
 
@@ -168,12 +169,21 @@ TEST(ChartWindow, WheelZoomsAroundThePointerDragPansAndAClickScrollsTheGrid) {
   EXPECT_LT(c.model->first(), first);     // older days came in
   EXPECT_EQ(c.w.model->GridOffset(), 0);  // a drag is no click
 
-  // 80 days: the grid's top row reaches position 30 at most.
-  for (const auto& [position, offset] : std::vector<std::pair<int, int>>{{10, 9}, {1, 0}, {70, 29}}) {
+  // 80 days: the grid's top row reaches position 30 at most; the day's date cell is
+  // marked wherever it lands, and not when it lies beyond the grid's reach.
+  const struct { int position, offset, row; } clicks[] = {{10, 9, 0}, {1, 0, 0}, {40, 29, 10}, {70, 29, -1}};
+  for (const auto& k : clicks) {
     c.chart->rangeButton(ChartRange::All)->click();
-    MouseClick(c.widget, c.At(c.model->dayCount() - position).toPoint());
-    EXPECT_EQ(c.w.model->GridOffset(), offset) << position;
+    MouseClick(c.widget, c.At(c.model->dayCount() - k.position).toPoint());
+    EXPECT_EQ(c.w.model->GridOffset(), k.offset) << k.position;
+    EXPECT_EQ(c.w.model->MarkedRow(), k.row) << k.position;
+    if (k.row >= 0) {
+      EXPECT_TRUE(static_cast<CellLabel*>(c.w.widget(u"日付"_s, k.row))->isMarked());
+    }
   }
+  c.w.click(u"移動"_s, RDX_F508::kScrollNewer1);  // the next scroll ends the mark
+  EXPECT_EQ(c.w.model->MarkedRow(), -1);
+  EXPECT_FALSE(static_cast<CellLabel*>(c.w.widget(u"日付"_s, 10))->isMarked());
 
   Mouse(c.widget, QEvent::Leave, QPointF());  // the mouse leaves; the keys take over
   KeyClick(c.widget, Qt::Key_3);

@@ -19,8 +19,9 @@ class FakeHost : public Host {
 
   QDateTime clock{QDate(2007, 3, 15), QTime(9, 5)};
   QString folder;
-  bool answer = true;  // what askYesNo answers
-  bool keep = true;    // false: boxes are answered but not recorded
+  bool answer = true;   // what askYesNo answers
+  bool cancel = false;  // askYesNoCancel answers Cancel instead of `answer`
+  bool keep = true;     // false: boxes are answered but not recorded
 
   std::vector<Box> errors;
   std::vector<QString> questions;
@@ -35,6 +36,10 @@ class FakeHost : public Host {
   bool askYesNo(const QString& question) override {
     if (keep) questions.push_back(question);
     return answer;
+  }
+  Answer askYesNoCancel(const QString& question) override {
+    if (keep) questions.push_back(question);
+    return cancel ? Answer::Cancel : (answer ? Answer::Yes : Answer::No);
   }
   void startupNotice(const QString& message) override {
     if (keep) notices.push_back(message);

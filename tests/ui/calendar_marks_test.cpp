@@ -8,6 +8,7 @@
 #include "form_fixture.h"
 #include "support/reference_year.h"
 #include "ui/calendar_note.h"
+#include "ui/screen_tips.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -48,7 +49,7 @@ TEST_F(CalendarMarks, ProposedDatesBeyondTheListAreNoted) {
       EXPECT_EQ(Text(u"日付修正入力"_s), Text(u"日付"_s, 26));
       EXPECT_TRUE(!listed || Text(u"日付"_s, 26) == QString::fromUtf16(c.proposed));
       const QString note = listed ? QString::fromUtf16(c.note) : QString();
-      EXPECT_EQ(Note(u"日付"_s, 26, QString()), note) << c.newest.toString().toStdString();
+      EXPECT_EQ(Note(u"日付"_s, 26, ForecastRowExplanation()), note) << c.newest.toString().toStdString();
       EXPECT_EQ(Note(u"日付修正入力"_s, -1, u"日付入力"_s), note) << c.newest.toString().toStdString();
     }
   }

@@ -105,3 +105,35 @@ TEST_F(LayoutTest, TheChartButtonTakesFreeRoomAndOnlyAsksForTheChart) {
 
 }  // namespace
 }  // namespace rdx508::testing
+
+namespace rdx508::testing {
+namespace {
+
+// Every heading, every cell of the forecast row and every arrow says what it shows; the
+// columns with a unit or colours name them.
+TEST(ScreenTips, HeadingsForecastRowAndArrowsExplainThemselves) {
+  FakeHost host;
+  CLB_C1 clb{host};
+  StartupTables tables;
+  RDX_F508 form(clb, host, tables);
+  for (const Control& c : form.controls()) {
+    const bool explained = c.array == u"見出" || c.array == u"移動" || c.array == u"上下" ||
+                           (c.index == RDX_F508::kForecastRow && form.GridRowOf(c.array, 0) == 0);
+    if (explained) {
+      EXPECT_GT(c.toolTip.size(), 10) << c.array.toStdString() << c.index;
+    }
+  }
+  const struct {
+    int heading;
+    const char16_t* says;
+  } cases[] = {{RDX_F508::kHeadIndex, u"円"},   {RDX_F508::kHeadIndex, u"緑"},
+               {RDX_F508::kHeadDiverge, u"‰"},  {RDX_F508::kHeadAvg5, u"紫"},
+               {RDX_F508::kHeadUpRatio5, u"%"}, {RDX_F508::kHeadChange, u"青"}};
+  for (const auto& c : cases)
+    EXPECT_TRUE(form.control(u"見出"_s, c.heading).toolTip.contains(QString::fromUtf16(c.says))) << c.heading;
+  EXPECT_TRUE(
+      form.control(u"見出"_s, RDX_F508::kHeadIndex).toolTip.startsWith(u"東証平均と日経平均切替\n"_s));
+}
+
+}  // namespace
+}  // namespace rdx508::testing

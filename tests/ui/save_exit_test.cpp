@@ -72,11 +72,64 @@ TEST_F(SaveExitTest, CloseKeepsTheWindowOpenWhenTheSaveFails) {
   EXPECT_TRUE(form->HasEnded());
 }
 
-TEST_F(SaveExitTest, QuitEndsAtOnceWithoutAQuestion) {
+// キャンセル (and Esc, which gives it) keeps the window open and writes nothing.
+TEST_F(SaveExitTest, CloseQuestionHasThreeAnswers) {
+  const struct {
+    bool cancel, yes, ends, saves;
+  } cases[] = {{true, true, false, false}, {false, false, true, false}, {false, true, true, true}};
+  for (const auto& c : cases) {
+    Load(UniformDays(3));
+    host.ends = 0;
+    host.cancel = c.cancel;
+    host.answer = c.yes;
+    form->Form_Unload();
+    EXPECT_EQ(form->HasEnded(), c.ends);
+    EXPECT_EQ(host.ends, int(c.ends));
+    EXPECT_EQ(QFile::exists(dayPath), c.saves);
+    QFile::remove(dayPath);
+  }
+}
+
+// 終了 without a change ends at once, as ever; with one it asks the close question.
+TEST_F(SaveExitTest, QuitAsksOnlyWithUnsavedChanges) {
   form->click(u"終了"_s);
   EXPECT_TRUE(host.questions.empty());
-  EXPECT_FALSE(QFile::exists(dayPath));
   EXPECT_EQ(host.ends, 1);
+
+  const struct {
+    bool cancel, yes, ends, saves;
+  } cases[] = {{true, false, false, false}, {false, false, true, false}, {false, true, true, true}};
+  for (const auto& c : cases) {
+    Load(UniformDays(3));
+    host.ends = 0;
+    host.questions.clear();
+    form->SetNote(Text(u"日付"_s, 0), u"メモ"_s);
+    ASSERT_TRUE(form->IsModified());
+    host.cancel = c.cancel;
+    host.answer = c.yes;
+    form->click(u"終了"_s);
+    EXPECT_EQ(host.questions, std::vector<QString>{u"データ保存しますか？"_s});
+    EXPECT_EQ(form->HasEnded(), c.ends);
+    EXPECT_EQ(form->IsModified(), !c.saves);
+    EXPECT_EQ(QFile::exists(dayPath), c.saves);
+    QFile::remove(dayPath);
+  }
+}
+
+// A host without a box that can be cancelled is asked yes or no instead.
+TEST(HostQuestion, DefaultsToTheYesNoQuestion) {
+  struct YesNoHost : Host {
+    bool yes = false;
+    QDateTime now() const override { return {}; }
+    QString programFolder() const override { return {}; }
+    void errorBox(const QString&, const QString&) override {}
+    bool askYesNo(const QString&) override { return yes; }
+    void startupNotice(const QString&) override {}
+    void endProgram() override {}
+  } host;
+  EXPECT_EQ(host.askYesNoCancel(u"?"_s), Host::Answer::No);
+  host.yes = true;
+  EXPECT_EQ(host.askYesNoCancel(u"?"_s), Host::Answer::Yes);
 }
 
 }  // namespace

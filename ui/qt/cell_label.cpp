@@ -1,5 +1,6 @@
 #include "ui/qt/cell_label.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,13 +18,20 @@ CellLabel::CellLabel(QWidget* parent, CellListener* listener, int cell)
 void CellLabel::setText(const QString& text) {
   if (text == text_) return;
   text_ = text;
+  textWidth_ = -1;
   update();
 }
 
 void CellLabel::setTextFont(const QFont& font) {
   if (font == font_) return;
   font_ = font;
+  textWidth_ = -1;
   update();
+}
+
+bool CellLabel::overflows() const {
+  if (textWidth_ < 0) textWidth_ = QFontMetrics(font_).horizontalAdvance(text_);
+  return textWidth_ > width();
 }
 
 void CellLabel::setColors(const QColor& fore, const QColor& back) {
@@ -51,6 +59,12 @@ void CellLabel::setCornerMark(bool mark) {
   update();
 }
 
+void CellLabel::setMarked(bool marked) {
+  if (marked == marked_) return;
+  marked_ = marked;
+  update();
+}
+
 // Text starts at the top of the cell, as in a classic label; too long a text is clipped.
 int CellLabel::textFlags() const {
   return int(alignment_ | Qt::AlignTop | Qt::TextSingleLine);
@@ -62,8 +76,11 @@ void CellLabel::paintEvent(QPaintEvent*) {
   if (!text_.isEmpty()) {
     painter.setFont(font_);
     painter.setPen(isEnabled() ? fore_ : palette().color(QPalette::Disabled, QPalette::WindowText));
-    if (!DrawPlainText(painter, rect(), alignment_, font_, text_))
-      painter.drawText(rect(), textFlags(), text_);
+    // Too wide a text is clipped on the right whatever its alignment, so that a number
+    // keeps its sign and its leading digits.
+    const Qt::Alignment alignment = alignment_ == Qt::AlignLeft || !overflows() ? alignment_ : Qt::AlignLeft;
+    if (!DrawPlainText(painter, rect(), alignment, font_, text_))
+      painter.drawText(rect(), int(alignment | Qt::AlignTop | Qt::TextSingleLine), text_);
   }
   if (cornerMark_) {
     // Like a spreadsheet's comment mark: a small red triangle in the top right corner.
@@ -74,6 +91,13 @@ void CellLabel::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0xD0, 0x20, 0x20));
     painter.drawPolygon(triangle, 3);
+  }
+  if (marked_) {
+    // The outline lies wholly inside the cell: two pixels from each edge inwards.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(fore_, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
   }
   if (hasFocus()) {
     // A cell that takes the focus by tab shows it with a dotted frame, like a button.

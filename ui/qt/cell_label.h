@@ -36,12 +36,16 @@ class CellLabel : public QWidget {
   void setOpaque(bool opaque);
   void setAlignment(Qt::Alignment alignment);
   void setCornerMark(bool mark);  // a small triangle in the top right corner
+  void setMarked(bool marked);    // a 2-pixel outline in the text colour inside the cell
+  bool isMarked() const { return marked_; }
   const QString& text() const { return text_; }
   const QColor& foreColor() const { return fore_; }
   const QColor& backColor() const { return back_; }
   bool isOpaque() const { return opaque_; }
-  // The QPainter::drawText flags the text is painted with inside rect().
+  // The QPainter::drawText flags the text is painted with inside rect() while it fits.
   int textFlags() const;
+  // Whether the text is wider than the cell: it is then painted from the left edge.
+  bool overflows() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -59,6 +63,8 @@ class CellLabel : public QWidget {
   QColor fore_ = Qt::black, back_ = Qt::white;
   bool opaque_ = true;
   bool cornerMark_ = false;
+  bool marked_ = false;
+  mutable int textWidth_ = -1;  // the text's advance in font_, measured when first needed
   bool pressed_ = false;
   Qt::Alignment alignment_ = Qt::AlignLeft;
 };

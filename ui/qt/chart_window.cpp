@@ -18,6 +18,7 @@
 #include "toolkit/program_title.h"
 #include "ui/chart_control.h"
 #include "ui/qt/fonts.h"
+#include "ui/window_place.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -102,16 +103,26 @@ void ChartWindow::sync(const ChartInput& input) {
   }
 }
 
-void ChartWindow::open() {
+void ChartWindow::open(const QWidget* beside) {
   if (!placed_) {
     placed_ = true;
     const QByteArray geometry =
         QSettings(settingsFile_, QSettings::IniFormat).value(kGeometryKey).toByteArray();
     if (geometry.isEmpty() || !restoreGeometry(geometry)) {
-      // Fits the screen the first time.
-      if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QSize room = screen->availableGeometry().size() * 0.9;
-        resize(size().boundedTo(room));
+      // The first time: beside the main window where the screen has room, else fitting
+      // the screen.
+      const QScreen* screen = beside ? beside->screen() : QGuiApplication::primaryScreen();
+      if (!screen) screen = QGuiApplication::primaryScreen();
+      if (screen) {
+        const QRect available = screen->availableGeometry();
+        const std::optional<QRect> place =
+            beside ? PlaceBeside(beside->frameGeometry(), size(), available) : std::nullopt;
+        if (place) {
+          resize(place->size());
+          move(place->topLeft());
+        } else {
+          resize(size().boundedTo(available.size() * 0.9));
+        }
       }
     }
   }

@@ -29,7 +29,7 @@ class ChartWindow : public QWidget {
   // Follows the main window; repaints only when something drawn changed.
   void sync(const ChartInput& input);
   // Shows the window on the last 6 months, in front, with the keys going to the chart.
-  void open();
+  void open(const QWidget* beside = nullptr);
 
   ChartModel& model() { return model_; }
   ChartWidget* chart() const { return chart_; }

@@ -6,6 +6,7 @@
 
 #include "app/files/new_notebook.h"
 #include "app/files/notebook_folder.h"
+#include "toolkit/program_title.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -15,7 +16,7 @@ FirstStart RunFirstStart(QtHost& host, const QString& sharedFolder, const CsvFil
   const QString folder = host.programFolder();
   if (HoldsNotebook(folder)) return {};
   for (;;) {
-    QMessageBox box(QMessageBox::Question, u"市況ノート"_s, u"ノートはまだありません。どう始めますか？"_s);
+    QMessageBox box(QMessageBox::Question, ProgramTitle(), u"ノートはまだありません。どう始めますか？"_s);
     box.setInformativeText(u"ノートのフォルダー: "_s + folder);
     QPushButton* empty = box.addButton(u"空のノートで始める"_s, QMessageBox::AcceptRole);
     QPushButton* sample = box.addButton(u"サンプルデータで始める"_s, QMessageBox::AcceptRole);

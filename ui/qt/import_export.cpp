@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMessageBox>
 
 #include "app/csv/csv_export.h"
 #include "app/csv/csv_import.h"
@@ -81,11 +82,25 @@ bool RunExport(QWidget* parent, const RDX_F508& model, Host& host) {
     return false;
   }
   QString why;
-  BusyCursor busy;
-  if (ExportCsvFile(model.series(), path, filter == cp932 ? CsvEncoding::Cp932 : CsvEncoding::Utf8, &why))
-    return true;
-  host.errorBox(ProgramTitle(), QFileInfo(path).fileName() + u": "_s + why);
-  return false;
+  size_t days = 0;
+  bool written = false;
+  {
+    BusyCursor busy;
+    written = ExportCsvFile(model.series(), path, filter == cp932 ? CsvEncoding::Cp932 : CsvEncoding::Utf8,
+                            &why, &days);
+  }
+  if (!written) {
+    host.errorBox(ProgramTitle(), QFileInfo(path).fileName() + u": "_s + why);
+    return false;
+  }
+  QMessageBox done(QMessageBox::Information, ProgramTitle(), ExportDoneMessage(days, path), QMessageBox::Ok,
+                   parent);
+  done.exec();
+  return true;
+}
+
+QString ExportDoneMessage(size_t days, const QString& path) {
+  return u"%1 日を書き出しました。\n%2"_s.arg(days).arg(QDir::toNativeSeparators(path));
 }
 
 }  // namespace rdx508

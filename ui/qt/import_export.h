@@ -4,6 +4,7 @@
 // successful import the caller mirrors its view (the model has redrawn its controls).
 
 #include <QString>
+#include <cstddef>
 #include <functional>
 
 #include "toolkit/host.h"
@@ -25,7 +26,9 @@ bool RunImport(QWidget* parent, RDX_F508& model, Host& host, const QString& file
                const ImportDialogRunner& run = {});
 
 // Asks for a file name (UTF-8 or CP932 chosen by the file type) and exports every day.
-// Returns whether a file was written; a failure gets an error box.
+// Returns whether a file was written; a failure gets an error box, a success a box that
+// says how many days went where (ExportDoneMessage).
 bool RunExport(QWidget* parent, const RDX_F508& model, Host& host);
+QString ExportDoneMessage(size_t days, const QString& path);
 
 }  // namespace rdx508

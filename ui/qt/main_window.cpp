@@ -1,6 +1,7 @@
 #include "ui/qt/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
@@ -9,6 +10,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QUrl>
@@ -17,6 +19,7 @@
 
 #include "toolkit/program_title.h"
 #include "ui/chart_input.h"
+#include "ui/display_scale.h"
 #include "ui/qt/chart_window.h"
 #include "ui/qt/colors.h"
 #include "ui/qt/fonts.h"
@@ -79,7 +82,7 @@ bool SameGeometry(const Control& a, const Control& b) {
 }  // namespace
 
 MainWindow::MainWindow(RDX_F508& model, Host& host, QWidget* parent)
-    : QWidget(parent), model_(model), host_(host) {
+    : QWidget(parent), model_(model), host_(host), displaySettingsFile_(DisplaySettingsFile()) {
   setWindowTitle(ProgramTitle());
   setFixedSize(TwipsToPixels(RDX_F508::kClientWidth), TwipsToPixels(RDX_F508::kClientHeight));
   QPalette windowPalette = palette();
@@ -204,7 +207,31 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     connect(action, &QAction::triggered, this,
             [this, command = entry.command, row] { runCommand(command, row); });
   }
+  // The display scale of the whole program, taken at the next start.
+  menu.addSeparator();
+  QMenu* scale = menu.addMenu(QStringLiteral("表示倍率"));
+  auto* choices = new QActionGroup(scale);
+  const int32_t kept = StoredScale(displaySettingsFile_);
+  for (const int32_t percent : kScaleChoices) {
+    QAction* action = scale->addAction(QString::number(percent) + QStringLiteral(" %"));
+    action->setCheckable(true);
+    action->setChecked(percent == kept);
+    choices->addAction(action);
+    connect(action, &QAction::triggered, this, [this, percent] { chooseScale(percent); });
+  }
   menu.exec(event->globalPos());
+}
+
+void MainWindow::chooseScale(int32_t percent) {
+  if (!StoreScale(displaySettingsFile_, percent)) {
+    host_.errorBox(ProgramTitle(),
+                   QStringLiteral("表示倍率を保存できませんでした。\n") + displaySettingsFile_);
+    return;
+  }
+  QMessageBox box(QMessageBox::Information, ProgramTitle(),
+                  QStringLiteral("表示倍率 %1 % は次の起動から使われます。").arg(percent), QMessageBox::Ok,
+                  this);
+  box.exec();
 }
 
 MainWindow::~MainWindow() = default;
@@ -295,6 +322,7 @@ void MainWindow::applyLabel(Item& item, const Control& c, bool initial) {
   if (initial || c.align != shown.align) label->setAlignment(Horizontal(c.align));
   if (initial || c.font != shown.font) label->setTextFont(layoutFont(c.font));
   if (initial || c.cornerMark != shown.cornerMark) label->setCornerMark(c.cornerMark);
+  if (initial || c.marked != shown.marked) label->setMarked(c.marked);
 }
 
 void MainWindow::applyTextBox(Item& item, const Control& c, bool initial) {
@@ -312,6 +340,7 @@ void MainWindow::applyTextBox(Item& item, const Control& c, bool initial) {
     box->setPalette(boxPalette);
   }
   if (initial || c.align != shown.align) box->setAlignment(Horizontal(c.align) | Qt::AlignVCenter);
+  if (initial || c.placeholder != shown.placeholder) box->setPlaceholderText(c.placeholder);
 }
 
 void MainWindow::applyLine(Item& item, const Control& c, bool initial) {
@@ -361,12 +390,13 @@ void MainWindow::followChart() {
 void MainWindow::openChart() {
   if (!chart_) {
     chart_ = std::make_unique<ChartWindow>(model_.clb(), host_, chartSettingsFile_);
-    // A day chosen in the chart becomes the grid's top row, as far as the grid scrolls.
+    // A day chosen in the chart becomes the grid's top row, as far as the grid scrolls,
+    // and its date cell is marked.
     connect(chart_.get(), &ChartWindow::dayChosen, this,
-            [this](int32_t position) { forward([&] { model_.ScrollToPosition(position); }); });
+            [this](int32_t position) { forward([&] { model_.ShowChartDay(position); }); });
   }
   chart_->sync(ChartInputOf(model_));
-  chart_->open();
+  chart_->open(this);
 }
 
 // Widgets later in Qt's sibling list are drawn above earlier ones; the stacking order

@@ -34,6 +34,8 @@ class MainWindow : public QWidget, private CellListener {
   ChartWindow* chartWindow() const { return chart_.get(); }
   // Where the chart window keeps its size and position (tests choose their own file).
   void setChartSettingsFile(const QString& file) { chartSettingsFile_ = file; }
+  // Where the display scale is kept (tests choose their own file).
+  void setDisplaySettingsFile(const QString& file) { displaySettingsFile_ = file; }
 
  public Q_SLOTS:
   // The program is ending: hide the window; a later close asks nothing.
@@ -45,6 +47,8 @@ class MainWindow : public QWidget, private CellListener {
   void runCommand(const QString& command, int row = -1);
   // Opens the note editor of a day.
   void editNote(const QString& date);
+  // Keeps the display scale `percent` for the next start and says so.
+  void chooseScale(int32_t percent);
   // Imports a CSV file through its preview.
   void importFile(const QString& file);
   // Runs work of the model that the first frame did not need, then mirrors.
@@ -93,6 +97,7 @@ class MainWindow : public QWidget, private CellListener {
   quint64 chartRequests_ = 0;
   std::unique_ptr<ChartWindow> chart_;
   QString chartSettingsFile_;
+  QString displaySettingsFile_;
   bool ended_ = false;
   bool closing_ = false;
 };

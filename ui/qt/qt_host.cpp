@@ -51,6 +51,25 @@ bool QtHost::askYesNo(const QString& question) {
   return run(box) == QMessageBox::Yes;
 }
 
+// Esc, and closing the box by its frame, give キャンセル: a reflex never answers the question.
+Host::Answer QtHost::askYesNoCancel(const QString& question) {
+  QMessageBox box(QMessageBox::Question, ProgramTitle(), question,
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QApplication::activeWindow());
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+  box.button(QMessageBox::Cancel)->setText(QStringLiteral("キャンセル"));
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (run(box)) {
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    default:
+      return Answer::Cancel;
+  }
+}
+
 void QtHost::startupNotice(const QString& message) {
   QMessageBox box(QMessageBox::NoIcon, ProgramTitle(), message, QMessageBox::Close);
   box.button(QMessageBox::Close)->setText(QStringLiteral("閉じる"));

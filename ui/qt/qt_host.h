@@ -23,6 +23,7 @@ class QtHost : public QObject, public Host {
   QString programFolder() const override;
   void errorBox(const QString& title, const QString& text) override;
   bool askYesNo(const QString& question) override;
+  Answer askYesNoCancel(const QString& question) override;
   void startupNotice(const QString& message) override;
   void endProgram() override;
 

@@ -72,7 +72,8 @@ GridShape GridShapeOf(const RDX_F508& form) {
     if (controls[i].array != u"見出") continue;
     shape.inGrid[i] = true;
     for (GridShape::Column& column : shape.columns)
-      if (column.heading < 0 && Heads(controls[i], controls[size_t(column.cells.front())])) column.heading = int(i);
+      if (column.heading < 0 && Heads(controls[i], controls[size_t(column.cells.front())]))
+        column.heading = int(i);
   }
   return shape;
 }
@@ -85,12 +86,12 @@ QString HeadingWords(const QString& caption) {
 
 QString BandWords(const RDX_F508& form, const GridShape& shape, int column, const Control& cell) {
   if (!cell.opaque || cell.text.isEmpty() || column < 0 || column >= int(shape.columns.size())) return {};
-  const int subject = SubjectOfColumn(form.controls()[size_t(shape.columns[size_t(column)].cells.front())].array);
+  const int subject =
+      SubjectOfColumn(form.controls()[size_t(shape.columns[size_t(column)].cells.front())].array);
   if (subject < 0) return {};
   for (int band = 0; band < 6; ++band) {
     const Control* box = Find(form, u"範囲指定"_s, band);
-    if (box && box->backColor == cell.backColor)
-      return form.Range(subject, band).toText() + u" 以下"_s;
+    if (box && box->backColor == cell.backColor) return form.Range(subject, band).toText() + u" 以下"_s;
   }
   const Control* over = Find(form, u"色見本"_s, 7);
   if (over && over->backColor == cell.backColor) return u"超過"_s;
@@ -99,15 +100,15 @@ QString BandWords(const RDX_F508& form, const GridShape& shape, int column, cons
 
 QString AccessibleName(const RDX_F508& form, const Control& c) {
   static const QHash<QString, QString> kFixed = {
-      {u"移動#0"_s, u"5日古い日へ"_s},  {u"移動#1"_s, u"1日古い日へ"_s},
-      {u"移動#2"_s, u"1日新しい日へ"_s}, {u"移動#3"_s, u"5日新しい日へ"_s},
-      {u"上下#0"_s, u"予測 上昇変更"_s}, {u"上下#1"_s, u"予測 下落変更"_s},
+      {u"移動#0"_s, u"5日古い日へ"_s},   {u"移動#1"_s, u"1日古い日へ"_s},   {u"移動#2"_s, u"1日新しい日へ"_s},
+      {u"移動#3"_s, u"5日新しい日へ"_s}, {u"上下#0"_s, u"予測 上昇変更"_s}, {u"上下#1"_s, u"予測 下落変更"_s},
   };
   const auto fixed = kFixed.constFind(c.array + u'#' + QString::number(c.index));
   if (fixed != kFixed.constEnd()) return *fixed;
   if (c.array == u"範囲指定") {
     const Control* subject = Find(form, u"色見本題名"_s, 0);
-    return (subject ? HeadingWords(subject->text) : QString()) + u"の区切り "_s + QString::number(c.index + 1);
+    return (subject ? HeadingWords(subject->text) : QString()) + u"の区切り "_s +
+           QString::number(c.index + 1);
   }
   if (c.array == u"色見本題名") return u"色範囲 "_s + HeadingWords(c.text);
   if (c.array == u"色見本") {
@@ -140,7 +141,8 @@ QString RowWords(const RDX_F508& form, const GridShape& shape, int index) {
   for (const GridShape::Column& column : shape.columns) {
     const Control& cell = controls[size_t(column.cells[size_t(index)])];
     if (cell.text.isEmpty()) continue;
-    const QString heading = column.heading >= 0 ? HeadingWords(controls[size_t(column.heading)].text) : QString();
+    const QString heading =
+        column.heading >= 0 ? HeadingWords(controls[size_t(column.heading)].text) : QString();
     words << (heading.isEmpty() ? cell.text : heading + u' ' + cell.text);
   }
   return words.join(u"、"_s);

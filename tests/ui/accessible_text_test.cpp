@@ -1,8 +1,8 @@
 // The words a screen reader hears: the grid's shape and headings, a banded cell's band,
 // the names of boxes, buttons and arrows (the index boxes by the index mode), warnings.
 
-#include "form_fixture.h"
 #include "ui/accessible_text.h"
+#include "form_fixture.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -18,8 +18,9 @@ class AccessibleText : public FormTest {
 TEST_F(AccessibleText, TheGridIsTwelveColumnsEachUnderItsHeading) {
   const GridShape shape = GridShapeOf(*form);
   ASSERT_EQ(shape.columns.size(), 12u);
-  const QString expected[] = {u"曜日"_s,   u"日付"_s,   u"東証平均"_s, u"騰落幅"_s, u"５日平均"_s, u"２５日平均"_s,
-                              u"乖離"_s,   u"上昇数"_s, u"下落数"_s,   u"上昇率"_s, u"５日平均"_s, u"騰落レシオ"_s};
+  const QString expected[] = {u"曜日"_s,     u"日付"_s,       u"東証平均"_s, u"騰落幅"_s,
+                              u"５日平均"_s, u"２５日平均"_s, u"乖離"_s,     u"上昇数"_s,
+                              u"下落数"_s,   u"上昇率"_s,     u"５日平均"_s, u"騰落レシオ"_s};
   int inGrid = 0;
   for (bool b : shape.inGrid)
     inGrid += b;
@@ -33,7 +34,8 @@ TEST_F(AccessibleText, TheGridIsTwelveColumnsEachUnderItsHeading) {
   }
   // The top day's row read out with its headings.
   const QString row = RowWords(*form, shape, 0);
-  EXPECT_TRUE(row.startsWith(u"曜日 "_s + Text(u"連番"_s, 0) + u"、日付 "_s + Text(u"日付"_s, 0))) << row.toStdString();
+  EXPECT_TRUE(row.startsWith(u"曜日 "_s + Text(u"連番"_s, 0) + u"、日付 "_s + Text(u"日付"_s, 0)))
+      << row.toStdString();
 }
 
 // A banded cell says its band in the words of the legend, with the limits of its own
@@ -44,15 +46,16 @@ TEST_F(AccessibleText, ABandedCellSaysItsBand) {
     int column, band;  // band 6: above the top limit
     const char16_t* words;
   } cases[] = {
-      {9, 0, u"20 以下"}, {9, 4, u"60 以下"}, {9, 6, u"超過"}, {10, 1, u"40 以下"},
-      {11, 5, u"150 以下"}, {11, 6, u"超過"}, {2, 0, u""},  // the index column has no bands
+      {9, 0, u"20 以下"},   {9, 4, u"60 以下"}, {9, 6, u"超過"}, {10, 1, u"40 以下"},
+      {11, 5, u"150 以下"}, {11, 6, u"超過"},   {2, 0, u""},  // the index column has no bands
   };
   for (const auto& c : cases) {
     Control cell = form->controls()[size_t(shape.columns[size_t(c.column)].cells[3])];
     cell.text = u"1"_s;
     cell.opaque = true;
     cell.backColor = c.band == 6 ? C(u"色見本"_s, 7).backColor : C(u"範囲指定"_s, c.band).backColor;
-    EXPECT_EQ(BandWords(*form, shape, c.column, cell), QString::fromUtf16(c.words)) << c.column << " " << c.band;
+    EXPECT_EQ(BandWords(*form, shape, c.column, cell), QString::fromUtf16(c.words))
+        << c.column << " " << c.band;
     cell.opaque = false;  // a transparent cell shows no band
     EXPECT_EQ(BandWords(*form, shape, c.column, cell), u""_s);
   }

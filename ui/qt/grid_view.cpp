@@ -89,7 +89,8 @@ void GridView::paintCell(QPainter& painter, const Cell& c) const {
   if (c.marked) {
     // The marked day: a 2-pixel outline inside the cell in its text colour.
     const int w = local.width(), h = local.height();
-    for (const QRect& edge : {QRect(0, 0, w, 2), QRect(0, h - 2, w, 2), QRect(0, 0, 2, h), QRect(w - 2, 0, 2, h)})
+    for (const QRect& edge :
+         {QRect(0, 0, w, 2), QRect(0, h - 2, w, 2), QRect(0, 0, 2, h), QRect(w - 2, 0, 2, h)})
       painter.fillRect(edge, c.fore);
   }
   painter.restore();
@@ -145,7 +146,8 @@ void GridView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void GridView::keyPressEvent(QKeyEvent* event) {
-  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+      event->modifiers() == Qt::NoModifier) {
     event->accept();
     if (listener_) listener_->gridEnter();
     return;

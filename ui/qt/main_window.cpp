@@ -152,8 +152,9 @@ void MainWindow::makeGridView() {
     if (shape_.inGrid[i]) items_[i].cell = grid_->addCell(int(i), place[i].first, place[i].second);
   grid_->setDescriber([this](int item) {
     const Control& c = model_.controls()[size_t(item)];
-    const int cell = items_[size_t(item)].cell;
-    return BandWords(model_, shape_, grid_->cell(cell).column, c);
+    const GridView::Cell& cell = grid_->cell(items_[size_t(item)].cell);
+    // Headings share the bands' pale colours but are no values.
+    return cell.row < 0 ? QString() : BandWords(model_, shape_, cell.column, c);
   });
   grid_->setRowReader(
       [this](int row) { return RowWords(model_, shape_, row == 0 ? RDX_F508::kForecastRow : row - 1); });

@@ -1,5 +1,5 @@
-// The words a screen reader hears: the grid's shape and headings, a banded cell's band,
-// the names of boxes, buttons and arrows (the index boxes by the index mode), warnings.
+// The words a screen reader hears (the grid's table is tested through the view): a
+// banded cell's band, the names of boxes, buttons and arrows (the index boxes by the index mode), warnings.
 
 #include "ui/accessible_text.h"
 #include "form_fixture.h"
@@ -14,29 +14,6 @@ class AccessibleText : public FormTest {
   void SetUp() override { Load(UniformDays(60)); }
   QString Name(const QString& array, int index = -1) { return AccessibleName(*form, C(array, index)); }
 };
-
-TEST_F(AccessibleText, TheGridIsTwelveColumnsEachUnderItsHeading) {
-  const GridShape shape = GridShapeOf(*form);
-  ASSERT_EQ(shape.columns.size(), 12u);
-  const QString expected[] = {u"曜日"_s,     u"日付"_s,       u"東証平均"_s, u"騰落幅"_s,
-                              u"５日平均"_s, u"２５日平均"_s, u"乖離"_s,     u"上昇数"_s,
-                              u"下落数"_s,   u"上昇率"_s,     u"５日平均"_s, u"騰落レシオ"_s};
-  int inGrid = 0;
-  for (bool b : shape.inGrid)
-    inGrid += b;
-  EXPECT_EQ(inGrid, 12 + 12 * 27);
-  for (size_t col = 0; col < 12; ++col) {
-    const GridShape::Column& column = shape.columns[col];
-    ASSERT_GE(column.heading, 0) << col;
-    EXPECT_EQ(HeadingWords(form->controls()[size_t(column.heading)].text), expected[col]) << col;
-    for (int cell : column.cells)
-      ASSERT_GE(cell, 0) << col;
-  }
-  // The top day's row read out with its headings.
-  const QString row = RowWords(*form, shape, 0);
-  EXPECT_TRUE(row.startsWith(u"曜日 "_s + Text(u"連番"_s, 0) + u"、日付 "_s + Text(u"日付"_s, 0)))
-      << row.toStdString();
-}
 
 // A banded cell says its band in the words of the legend, with the limits of its own
 // subject (the three banded columns have three subjects); other cells say nothing.

@@ -81,7 +81,7 @@ struct Views {
     for (const Control* c : cells) {
       const QWidget* cell = window->widgetFor(c->array, c->index);
       auto* label = new QLabel(&labelsWindow);
-      label->setGeometry(cell->geometry());
+      label->setGeometry(window->placeOf(c->array, c->index));
       label->setFont(cell->font());
       labels.push_back(label);
     }

@@ -45,8 +45,8 @@ struct Control {
   int32_t tabIndex = -1;                   // position in the tab order; -1 takes no focus by tab
   InputKind input = InputKind::Text;       // text boxes only
   bool cornerMark = false;                 // labels: a small mark in the top right corner (a note)
-  bool marked = false;                     // labels: outlined inside, the day the chart clicked
-  QString placeholder;                     // text boxes: shown grey while the box is empty
+  bool marked = false;  // grid cells: outlined inside in the text colour, the day the chart clicked
+  QString placeholder;  // text boxes: shown grey while the box is empty
 };
 
 }  // namespace rdx508

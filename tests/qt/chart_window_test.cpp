@@ -4,6 +4,7 @@
 // and position are kept as the user expects, at 100 % and at 200 %.
 
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QClipboard>
 #include <QDate>
 #include <QMouseEvent>
@@ -128,6 +129,21 @@ TEST(ChartWindow, NoteMarksFollowTheWindowAndShowTheirNoteOverTheMark) {
   c.w.window->runCommand(u"redo"_s);
   EXPECT_EQ(c.model->noteMarks().size(), 1u);
   Mouse(c.widget, QEvent::Leave, QPointF());
+}
+
+// The read-out as words for a screen reader: the hovered day with each value, and every
+// button named by its caption.
+TEST(ChartWindow, TheReadOutIsAlsoTextAndEveryButtonIsNamed) {
+  OpenChart c;
+  const int day = c.Newest() - 3;
+  Mouse(c.widget, QEvent::MouseMove, c.At(day));
+  const QString words = c.widget->readoutText();
+  EXPECT_TRUE(words.startsWith(c.model->days()[size_t(day)].day.Date)) << words.toStdString();
+  EXPECT_TRUE(words.contains(u"騰落幅 "_s)) << words.toStdString();
+  QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(c.widget);
+  EXPECT_EQ(chart->text(QAccessible::Name), u"チャート"_s);
+  for (QPushButton* button : c.chart->findChildren<QPushButton*>())
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name).isEmpty());
 }
 
 TEST(ChartWindow, AHoverRepaintsOnlyTheCrosshairAndTheReadout) {
@@ -297,7 +313,7 @@ TEST(ChartHere, TenThousandDaysInOneView) {
 // The chart's checks once more, at 200 %.
 TEST(ChartScale, At200Percent) {
   if (ScalePercent() != 100) GTEST_SKIP() << "already a scaled run";
-  ExpectPassesAt200Percent(u"ChartHere.*:ChartWindow.*"_s, 9);
+  ExpectPassesAt200Percent(u"ChartHere.*:ChartWindow.*"_s, 10);
 }
 
 }  // namespace

@@ -19,6 +19,7 @@ QStringList Lines(const QString& path) {
 }
 
 QString Caption(OpenWindow& w, const QString& array, int index = -1) {
+  if (const GridView::Cell* cell = w.window->gridCell(array, index)) return cell->text;
   return static_cast<CellLabel*>(w.widget(array, index))->text();
 }
 
@@ -100,8 +101,7 @@ TEST(EndToEnd, TwoUpStepsOfTheForecastWord) {
   w.click(QStringLiteral("上下"), 0);
   w.click(QStringLiteral("上下"), 0);
   EXPECT_EQ(Caption(w, QStringLiteral("連番"), 26), QStringLiteral("強"));
-  auto* word = static_cast<CellLabel*>(w.widget(QStringLiteral("連番"), 26));
-  EXPECT_EQ(word->foreColor(), QColor(0xC0, 0, 0));
+  EXPECT_EQ(w.cell(QStringLiteral("連番"), 26).fore, QColor(0xC0, 0, 0));
   EXPECT_EQ(static_cast<CellLabel*>(w.widget(QStringLiteral("上下"), 0))->foreColor(), QColor(0xC0, 0, 0));
   ExpectMirrored(w);
   for (const char16_t* column : {u"日付", u"TOPIX", u"上昇数", u"上昇率", u"騰落率"})

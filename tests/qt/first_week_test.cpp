@@ -75,7 +75,8 @@ TEST(CloseQuestion, CancelKeepsTheWindowAndQuitAsksWithUnsavedWork) {
 }
 
 // The menu's captions with their shortcuts, opened on a cell; `choose` runs on the menu.
-QStringList MenuOn(QWidget* cell, const std::function<void(QMenu*)>& choose = {}) {
+// Right-clicks the middle of grid cell TOPIX(`row`), where the user would.
+QStringList MenuOn(OpenWindow& w, int row, const std::function<void(QMenu*)>& choose = {}) {
   QStringList captions;
   QTimer::singleShot(0, [&] {
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -85,9 +86,10 @@ QStringList MenuOn(QWidget* cell, const std::function<void(QMenu*)>& choose = {}
     if (choose) choose(menu);
     menu->close();
   });
-  QContextMenuEvent event(QContextMenuEvent::Mouse, cell->rect().center(),
-                          cell->mapToGlobal(cell->rect().center()));
-  QApplication::sendEvent(cell, &event);
+  QWidget* grid = w.widget(u"TOPIX"_s, row);
+  const QPoint at = grid->mapFrom(w.window.get(), w.place(u"TOPIX"_s, row).center());
+  QContextMenuEvent event(QContextMenuEvent::Mouse, at, grid->mapToGlobal(at));
+  QApplication::sendEvent(grid, &event);
   return captions;
 }
 
@@ -97,12 +99,12 @@ TEST(DayMenu, ModifyAndDeleteOfTheRowAndTheKeptDisplayScale) {
   const QString settings = dir.filePath(u"display.ini"_s);
   w.window->setDisplaySettingsFile(settings);
   const QString day = w.model->control(u"日付"_s, 3).text;
-  const QStringList captions = MenuOn(w.widget(u"TOPIX"_s, 3));
+  const QStringList captions = MenuOn(w, 3);
   EXPECT_TRUE(captions.contains(day + u" を修正…\tF2"_s)) << captions.join(u'|').toStdString();
   EXPECT_TRUE(captions.contains(day + u" を削除…\tDel"_s)) << captions.join(u'|').toStdString();
   EXPECT_TRUE(captions.contains(u"表示倍率\t"_s));
 
-  MenuOn(w.widget(u"TOPIX"_s, 3), [](QMenu* menu) {
+  MenuOn(w, 3, [](QMenu* menu) {
     for (QAction* a : menu->actions())
       if (a->text().endsWith(u"を削除…"_s)) a->trigger();
   });
@@ -121,7 +123,7 @@ TEST(DayMenu, ModifyAndDeleteOfTheRowAndTheKeptDisplayScale) {
   QTimer::singleShot(50, [] {
     if (QWidget* box = QApplication::activeModalWidget()) KeyClick(box, Qt::Key_Return);
   });
-  MenuOn(w.widget(u"TOPIX"_s, 3), [](QMenu* menu) {
+  MenuOn(w, 3, [](QMenu* menu) {
     for (QAction* a : menu->actions())
       if (a->menu())
         for (QAction* choice : a->menu()->actions())

@@ -66,7 +66,7 @@ TEST(ImportInWindow, PreviewThenEachChoice) {
     const int32_t position = 1 + c.added;  // of 24/12/27
     EXPECT_EQ(w.model->series().Days[static_cast<size_t>(position)].Date, u"24/12/27"_s);
     EXPECT_EQ(w.model->series().Days[static_cast<size_t>(position)].Up, c.up);
-    EXPECT_EQ(static_cast<CellLabel*>(w.widget(u"日付"_s, 0))->text(), w.model->series().Days[4].Date);
+    EXPECT_EQ(w.cell(u"日付"_s, 0).text, w.model->series().Days[4].Date);
     EXPECT_EQ(w.model->Undo(), changed);  // one step takes the whole import back
     EXPECT_EQ(w.model->series().DayCnt, before);
     EXPECT_EQ(w.model->series().Days[1].Up, 976);

@@ -62,10 +62,11 @@ TEST(Shortcuts, TheRightClickMenuNamesTheStepAndRunsIt) {
     menu->actions().front()->trigger();
     menu->close();
   });
-  QWidget* cell = w.widget(QStringLiteral("TOPIX"), 3);
-  QContextMenuEvent event(QContextMenuEvent::Mouse, cell->rect().center(),
-                          cell->mapToGlobal(cell->rect().center()));
-  QApplication::sendEvent(cell, &event);
+  // Sent where the user's right click goes: to the grid, at the cell's middle.
+  QWidget* grid = w.widget(QStringLiteral("TOPIX"), 3);
+  const QPoint at = grid->mapFrom(w.window.get(), w.place(QStringLiteral("TOPIX"), 3).center());
+  QContextMenuEvent event(QContextMenuEvent::Mouse, at, grid->mapToGlobal(at));
+  QApplication::sendEvent(grid, &event);
   ASSERT_GE(captions.size(), 3);
   EXPECT_EQ(captions[0], QStringLiteral("元に戻す: ") + added + QStringLiteral(" の追加\tCtrl+Z"));
   EXPECT_EQ(captions[1], QStringLiteral("やり直し\tCtrl+Y"));
@@ -90,13 +91,14 @@ TEST(Shortcuts, CtrlMWritesANoteForTheTopDayThatASaveKeeps) {
 
   // The mark is red in the cell's top right corner, and the tool tip shows the note; the
   // window with the tool tip over it is the README's picture of a note.
-  QWidget* cell = w.widget(QStringLiteral("日付"), 0);
+  const QRect cell = w.place(QStringLiteral("日付"), 0);
+  const QString tip = w.cell(QStringLiteral("日付"), 0).toolTip;
   const QImage shot = w.grab();
-  const QPoint corner = cell->geometry().topRight() * shot.devicePixelRatio();
+  const QPoint corner = cell.topRight() * shot.devicePixelRatio();
   EXPECT_EQ(shot.pixelColor(corner + QPoint(-1, 1)), QColor(0xD0, 0x20, 0x20));
-  EXPECT_TRUE(cell->toolTip().contains(QStringLiteral("日銀会合、利上げ見送り")));
-  const QPoint tipAt = cell->geometry().bottomLeft() + QPoint(12, 6);
-  QToolTip::showText(w.window->mapToGlobal(tipAt), cell->toolTip(), cell);
+  EXPECT_TRUE(tip.contains(QStringLiteral("日銀会合、利上げ見送り")));
+  const QPoint tipAt = cell.bottomLeft() + QPoint(12, 6);
+  QToolTip::showText(w.window->mapToGlobal(tipAt), tip, w.window->gridView());
   QImage picture = shot;
   for (QWidget* shown : QApplication::topLevelWidgets()) {
     if (!shown->isVisible() || qstrcmp(shown->metaObject()->className(), "QTipLabel") != 0) continue;

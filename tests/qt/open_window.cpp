@@ -51,12 +51,28 @@ QWidget* OpenWindow::widget(const QString& array, int index) const {
   return w;
 }
 
+QRect OpenWindow::place(const QString& array, int index) const {
+  return window->placeOf(array, index);
+}
+
+const GridView::Cell& OpenWindow::cell(const QString& array, int index) const {
+  const GridView::Cell* c = window->gridCell(array, index);
+  if (!c) throw std::runtime_error("no grid cell for " + array.toStdString());
+  return *c;
+}
+
 void OpenWindow::click(const QString& array, int index) {
   QWidget* target = widget(array, index);
-  const QPoint at = target->mapTo(window.get(), target->rect().center());
+  const QPoint at = place(array, index).center();
   QWidget* hit = window->childAt(at);
   ASSERT_EQ(hit, target) << array.toStdString() << "(" << index << ") is covered or hidden";
-  MouseClick(hit);
+  if (const GridView::Cell* c = window->gridCell(array, index)) {
+    GridView* grid = window->gridView();
+    const int seen = grid->cellAt(grid->mapFrom(window.get(), at));
+    ASSERT_TRUE(seen >= 0 && &grid->cell(seen) == c)
+        << array.toStdString() << "(" << index << ") is covered by another cell";
+  }
+  MouseClick(hit, hit->mapFrom(window.get(), at));
 }
 
 void OpenWindow::type(const QString& array, const QString& text, int index) {
@@ -105,6 +121,19 @@ void ExpectMirrored(const OpenWindow& w) {
     const QWidget* widget = w.window->widgetFor(c.array, c.index);
     ASSERT_NE(widget, nullptr);
     const std::string name = c.array.toStdString() + "(" + std::to_string(c.index) + ")";
+    if (const GridView::Cell* cell = w.window->gridCell(c.array, c.index)) {
+      EXPECT_EQ(widget, w.window->gridView()) << name;
+      EXPECT_EQ(cell->visible, c.visible) << name;
+      EXPECT_EQ(cell->enabled, c.enabled) << name;
+      EXPECT_EQ(cell->toolTip, c.toolTip) << name;
+      EXPECT_EQ(w.place(c.array, c.index), TwipsRect(c.left, c.top, c.width, c.height)) << name;
+      EXPECT_EQ(cell->text, c.text) << name;
+      EXPECT_EQ(cell->fore, ModelColor(c.foreColor, w.window->palette())) << name;
+      EXPECT_EQ(cell->back, ModelColor(c.backColor, w.window->palette())) << name;
+      EXPECT_EQ(cell->opaque, c.opaque) << name;
+      EXPECT_EQ(cell->marked, c.marked) << name;
+      continue;
+    }
     EXPECT_EQ(widget->isVisibleTo(w.window.get()), c.visible) << name;
     EXPECT_EQ(widget->isEnabled(), c.enabled) << name;
     EXPECT_EQ(widget->toolTip(), c.toolTip) << name;
@@ -121,6 +150,12 @@ void ExpectMirrored(const OpenWindow& w) {
       EXPECT_EQ(button->text(), c.text) << name;
     }
   }
+}
+
+QColor PixelOf(const QImage& shot, const QRect& place, int dx, int dy) {
+  const qreal ratio = shot.devicePixelRatio();
+  const QPoint p = place.topLeft() + QPoint(dx, dy);
+  return shot.pixelColor(qRound(p.x() * ratio), qRound(p.y() * ratio));
 }
 
 QColor PixelOf(const QImage& shot, const QWidget* cell, int dx, int dy) {

@@ -29,6 +29,10 @@ class OpenWindow {
   QString colorFileOut() const;
 
   QWidget* widget(const QString& array, int index = -1) const;
+  // Where a control is drawn in the window (a grid cell's place inside the grid view).
+  QRect place(const QString& array, int index = -1) const;
+  // The grid view's cell of a control of the grid.
+  const GridView::Cell& cell(const QString& array, int index = -1) const;
   // Clicks the middle of a control where the user would: the widget found at that
   // point of the window must be the control's own (nothing drawn over it).
   void click(const QString& array, int index = -1);
@@ -63,5 +67,6 @@ void ExpectPassesAt200Percent(const QString& filter, int passed);
 
 // The colour at a point of a control's cell in the screenshot, relative to its top left.
 QColor PixelOf(const QImage& shot, const QWidget* cell, int dx, int dy);
+QColor PixelOf(const QImage& shot, const QRect& place, int dx, int dy);
 
 }  // namespace rdx508::testing

@@ -14,6 +14,7 @@
 
 #include "open_window.h"
 #include "ui/qt/cell_label.h"
+#include "ui/qt/grid_view.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -28,18 +29,16 @@ std::string Name(const Control& c) {
 // Paints a cell's text the way the cell does, but without clipping, onto an image three
 // times the cell's size at the screen's pixel ratio, and returns the box of the ink that
 // falls outside the cell (empty when all of it is inside), in the cell's pixels.
-QRect InkOutside(const CellLabel& cell) {
-  const QSize size = cell.size();
-  const qreal ratio = cell.devicePixelRatioF();
+QRect InkOutside(const QFont& font, int flags, const QSize& size, const QString& text, qreal ratio) {
   QImage image(size * 3 * ratio, QImage::Format_ARGB32_Premultiplied);
   image.setDevicePixelRatio(ratio);
   image.fill(Qt::transparent);
   {
     QPainter painter(&image);
-    painter.setFont(cell.textFont());
+    painter.setFont(font);
     painter.setPen(Qt::black);
     painter.translate(size.width(), size.height());
-    painter.drawText(QRect(QPoint(0, 0), size), cell.textFlags() | Qt::TextDontClip, cell.text());
+    painter.drawText(QRect(QPoint(0, 0), size), flags | Qt::TextDontClip, text);
   }
   const QRect inside(QPoint(size.width(), size.height()) * ratio, size * ratio);
   QRect outside;
@@ -50,6 +49,21 @@ QRect InkOutside(const CellLabel& cell) {
     }
   }
   return outside.isEmpty() ? QRect() : outside.translated(-inside.topLeft());
+}
+
+QRect InkOutside(const CellLabel& cell) {
+  return InkOutside(cell.textFont(), cell.textFlags(), cell.size(), cell.text(), cell.devicePixelRatioF());
+}
+
+QRect InkOutside(const GridView::Cell& cell, qreal ratio) {
+  return InkOutside(*cell.font, int(cell.align | Qt::AlignTop | Qt::TextSingleLine), cell.rect.size(),
+                    cell.text, ratio);
+}
+
+void ExpectInside(const Control& c, const QRect& outside, const QSize& size) {
+  EXPECT_TRUE(outside.isEmpty()) << Name(c) << ": ink outside the " << size.width() << "x" << size.height()
+                                 << " cell at " << outside.x() << "," << outside.y() << " size "
+                                 << outside.width() << "x" << outside.height() << " (device pixels)";
 }
 
 // A control of the entry panel, which is laid over the row or heading it edits.
@@ -86,13 +100,12 @@ void ExpectNothingClipped(const OpenWindow& w) {
     QWidget* widget = w.window->widgetFor(c.array, c.index);
     ASSERT_NE(widget, nullptr);
     if (!widget->isVisibleTo(w.window.get())) continue;
-    if (auto* cell = qobject_cast<CellLabel*>(widget)) {
+    if (const GridView::Cell* gridCell = w.window->gridCell(c.array, c.index)) {
+      if (gridCell->visible && !gridCell->text.isEmpty())
+        ExpectInside(c, InkOutside(*gridCell, widget->devicePixelRatioF()), gridCell->rect.size());
+    } else if (auto* cell = qobject_cast<CellLabel*>(widget)) {
       if (cell->text().isEmpty()) continue;
-      const QRect outside = InkOutside(*cell);
-      EXPECT_TRUE(outside.isEmpty()) << Name(c) << ": ink outside the " << cell->width() << "x"
-                                     << cell->height() << " cell at " << outside.x() << "," << outside.y()
-                                     << " size " << outside.width() << "x" << outside.height()
-                                     << " (device pixels)";
+      ExpectInside(c, InkOutside(*cell), cell->size());
     } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
       const QRect room = TextRoom(*box);
       const QFontMetrics metrics = box->fontMetrics();
@@ -127,9 +140,10 @@ int ExpectToolTipsShown(const OpenWindow& w) {
       ADD_FAILURE() << Name(c) << ": no widget";
       continue;
     }
-    EXPECT_EQ(widget->toolTip(), c.toolTip) << Name(c);
-    if (!widget->isVisibleTo(w.window.get())) continue;
-    const QPoint middle = widget->rect().center();
+    const GridView::Cell* cell = w.window->gridCell(c.array, c.index);
+    EXPECT_EQ(cell ? cell->toolTip : widget->toolTip(), c.toolTip) << Name(c);
+    if (!widget->isVisibleTo(w.window.get()) || (cell && !cell->visible)) continue;
+    const QPoint middle = widget->mapFrom(w.window.get(), w.place(c.array, c.index).center());
     QWidget* hit = w.window->childAt(widget->mapTo(w.window.get(), middle));
     if (hit != widget) {
       const Control* over = nullptr;

@@ -42,7 +42,7 @@ int ExpectBandPixels(OpenWindow& w, const QImage& shot) {
       const Control& cell = w.model->control(columns[subject], r);
       if (cell.text.isEmpty()) continue;
       const QColor expected = ExpectedBand(w, subject, cell.text);
-      EXPECT_EQ(PixelOf(shot, w.widget(columns[subject], r), 2, 3), expected)
+      EXPECT_EQ(PixelOf(shot, w.place(columns[subject], r), 2, 3), expected)
           << columns[subject].toStdString() << "(" << r << ") " << cell.text.toStdString();
       ++checked;
     }
@@ -75,7 +75,7 @@ TEST(MainWindow, ScrollAndHeadingClicksRedrawAndTheBandsMatchTheModel) {
 
   w.click(QStringLiteral("見出"), 1);  // switch to the Nikkei average
   EXPECT_EQ(w.model->IndexMode(), 225);
-  EXPECT_EQ(static_cast<CellLabel*>(w.widget(QStringLiteral("見出"), 1))->text(), QStringLiteral("日経平均"));
+  EXPECT_EQ(w.cell(QStringLiteral("見出"), 1).text, QStringLiteral("日経平均"));
   ExpectMirrored(w);
 
   const QImage shot = w.grab();
@@ -103,10 +103,10 @@ TEST(MainWindow, OpaqueCellsPaintTheirBackground) {
     const QString array = QString::fromUtf16(cell.array);
     const Control& c = w.model->control(array, cell.index);
     // Away from the text: the lower right corner of a label, the left inside a box's frame.
-    QWidget* widget = w.widget(array, cell.index);
-    const QPoint at = c.kind == ControlKind::TextBox ? QPoint(4, widget->height() / 2)
-                                                     : QPoint(widget->width() - 2, widget->height() - 2);
-    EXPECT_EQ(PixelOf(shot, widget, at.x(), at.y()), ModelColor(c.backColor, w.window->palette()))
+    const QRect place = w.place(array, cell.index);
+    const QPoint at = c.kind == ControlKind::TextBox ? QPoint(4, place.height() / 2)
+                                                     : QPoint(place.width() - 2, place.height() - 2);
+    EXPECT_EQ(PixelOf(shot, place, at.x(), at.y()), ModelColor(c.backColor, w.window->palette()))
         << array.toStdString() << "(" << cell.index << ")";
   }
 }

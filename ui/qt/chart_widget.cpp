@@ -1,5 +1,6 @@
 #include "ui/qt/chart_widget.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -89,7 +90,22 @@ ChartWidget::ChartWidget(ChartModel& model, QWidget* parent)
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setAccessibleName(u"チャート"_s);
   updateMetrics();
+}
+
+QString ChartWidget::readoutText() const {
+  if (model_.dayCount() == 0) return {};
+  const ChartReadout r = model_.readout(model_.cursor().value_or(model_.first() + model_.count() - 1));
+  QStringList words{r.date + u' ' + r.weekday.text};
+  for (const ReadoutItem& item : r.items)
+    words << item.label + u' ' + (item.text.isEmpty() ? u"なし"_s : item.text);
+  if (!r.note.isEmpty()) words << u"メモ "_s + r.note.simplified();
+  return words.join(u"、"_s);
+}
+
+void ChartWidget::describeReadout() {
+  if (QAccessible::isActive()) setAccessibleDescription(readoutText());
 }
 
 void ChartWidget::updateMetrics() {
@@ -120,6 +136,7 @@ void ChartWidget::updateMetrics() {
 
 void ChartWidget::refresh() {
   update();
+  describeReadout();
 }
 
 void ChartWidget::resizeEvent(QResizeEvent* event) {
@@ -510,10 +527,12 @@ void ChartWidget::hoverAt(QPointF at) {
     hoverY_.reset();
   }
   update(before + overlayRegion());
+  describeReadout();
 }
 
 void ChartWidget::viewMoved() {
   update();
+  describeReadout();
   Q_EMIT viewChanged();
 }
 
@@ -560,6 +579,7 @@ void ChartWidget::keyPressEvent(QKeyEvent* event) {
     viewMoved();
   } else {
     update(before + overlayRegion());
+    describeReadout();
   }
 }
 

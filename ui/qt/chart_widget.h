@@ -27,6 +27,8 @@ class ChartWidget : public QWidget {
   int baseRenders() const { return baseRenders_; }
   // Where the crosshair, its labels and the read-out lie now.
   QRegion overlayRegion() const;
+  // The read-out as words: the day shown and each value after its label.
+  QString readoutText() const;
 
   QSize sizeHint() const override { return QSize(1000, 620); }
   // Room for the read-out's six columns and three panes that still show their ticks.
@@ -63,6 +65,8 @@ class ChartWidget : public QWidget {
   void hoverAt(QPointF at);
   // Repaints after a change of the days shown.
   void viewMoved();
+  // Gives assistive technology the read-out anew, when it is listening.
+  void describeReadout();
 
   ChartModel& model_;
   QSize minimum_;

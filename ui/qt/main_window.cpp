@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -23,6 +24,7 @@
 #include "ui/qt/chart_window.h"
 #include "ui/qt/colors.h"
 #include "ui/qt/fonts.h"
+#include "ui/qt/grid_accessible.h"
 #include "ui/qt/import_export.h"
 #include "ui/qt/line_widget.h"
 #include "ui/qt/note_dialog.h"
@@ -92,20 +94,73 @@ MainWindow::MainWindow(RDX_F508& model, Host& host, QWidget* parent)
   setAcceptDrops(true);  // a CSV file dropped on the window is imported
 
   // Widgets are made in stacking order, which Qt keeps as their sibling order: nothing
-  // needs raising.
+  // needs raising. The grid's cells share one view, made where its first cell stands.
   const std::vector<Control>& controls = model_.controls();
+  shape_ = GridShapeOf(model_);
   items_.resize(controls.size());
   for (size_t i = 0; i < items_.size(); ++i)
     items_[i].shown = controls[i];
   for (size_t i : stackingOrder()) {
     Item& item = items_[i];
-    item.widget = createWidget(item.shown, static_cast<int>(i));
+    if (shape_.inGrid[i]) {
+      if (!grid_) makeGridView();
+      item.widget = grid_;
+    } else {
+      item.widget = createWidget(item.shown, static_cast<int>(i));
+    }
     apply(item, item.shown, true);
+  }
+  if (grid_) {
+    grid_->update();
+    grid_->setFocus(Qt::OtherFocusReason);  // typing at start changes nothing
   }
   chainTabOrder();
   followFocus();
   addShortcuts();
   setWindowTitle(model_.Title());
+  named_ = QAccessible::isActive();
+  if (named_) {
+    namesStale_ = true;
+    mirror();
+  }
+  QAccessible::installActivationObserver(this);
+}
+
+void MainWindow::makeGridView() {
+  static const bool factory = [] {
+    QAccessible::installFactory(GridAccessibleFactory);
+    return true;
+  }();
+  Q_UNUSED(factory);
+  const std::vector<Control>& controls = model_.controls();
+  QRect area;
+  for (size_t i = 0; i < controls.size(); ++i) {
+    const Control& c = controls[i];
+    if (shape_.inGrid[i]) area |= TwipsRect(c.left, c.top, c.width, c.height);
+  }
+  grid_ = new GridView(this, this, area);
+  // Cells in the model's order, which is the order they are drawn in.
+  std::vector<std::pair<int, int>> place(controls.size(), {-1, -1});
+  for (size_t col = 0; col < shape_.columns.size(); ++col) {
+    const GridShape::Column& column = shape_.columns[col];
+    if (column.heading >= 0) place[size_t(column.heading)] = {-1, int(col)};
+    for (size_t k = 0; k < column.cells.size(); ++k) {
+      // Table rows: the forecast row first, then the days from the top.
+      const int row = int(k) == RDX_F508::kForecastRow ? 0 : int(k) + 1;
+      if (column.cells[k] >= 0) place[size_t(column.cells[k])] = {row, int(col)};
+    }
+  }
+  for (size_t i = 0; i < controls.size(); ++i)
+    if (shape_.inGrid[i]) items_[i].cell = grid_->addCell(int(i), place[i].first, place[i].second);
+  grid_->setDescriber([this](int item) {
+    const Control& c = model_.controls()[size_t(item)];
+    const GridView::Cell& cell = grid_->cell(items_[size_t(item)].cell);
+    // Headings share the bands' pale colours but are no values.
+    return cell.row < 0 ? QString() : BandWords(model_, shape_, cell.column, c);
+  });
+  grid_->setRowReader(
+      [this](int row) { return RowWords(model_, shape_, row == 0 ? RDX_F508::kForecastRow : row - 1); });
+  grid_->setAccessibleName(QStringLiteral("日々の表"));
 }
 
 void MainWindow::addShortcuts() {
@@ -116,6 +171,14 @@ void MainWindow::addShortcuts() {
     connect(action, &QAction::triggered, this, [this, command = entry.command] { runCommand(command); });
     addAction(action);
   }
+  // End goes to the oldest days, as far as the grid scrolls; not while a panel is open.
+  auto* oldest = new QAction(this);
+  oldest->setShortcut(QKeySequence(Qt::Key_End));
+  oldest->setShortcutContext(Qt::WindowShortcut);
+  connect(oldest, &QAction::triggered, this, [this] {
+    if (!model_.PanelOpen()) forward([&] { model_.ScrollToPosition(model_.series().DayCnt); });
+  });
+  addAction(oldest);
 }
 
 void MainWindow::runCommand(const QString& command, int row) {
@@ -176,6 +239,8 @@ void MainWindow::editNote(const QString& date) {
 
 // Enter on a focused button goes to the model, which decides what it means there.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride && gridKeyOverride(watched, static_cast<QKeyEvent*>(event)))
+    return true;
   if (event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -191,10 +256,27 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
+// An empty text box leaves Home and End to the window's shortcuts; a box with text keeps
+// them for its cursor.
+bool MainWindow::gridKeyOverride(QObject* watched, QKeyEvent* event) {
+  if (event->key() != Qt::Key_Home && event->key() != Qt::Key_End) return false;
+  if (event->modifiers() != Qt::NoModifier && event->modifiers() != Qt::KeypadModifier) return false;
+  auto* box = qobject_cast<QLineEdit*>(watched);
+  if (!box || !box->text().isEmpty()) return false;
+  event->ignore();
+  return true;
+}
+
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
   // The day row under the pointer, for the commands that act on a day.
   int row = -1;
-  if (QWidget* child = childAt(event->pos())) {
+  if (QWidget* child = childAt(event->pos()); child && child == grid_) {
+    const int cell = grid_->cellAt(grid_->mapFrom(this, event->pos()));
+    if (cell >= 0) {
+      const Control& c = items_[size_t(grid_->cell(cell).item)].shown;
+      row = model_.GridRowOf(c.array, c.index);
+    }
+  } else if (child) {
     for (const Item& item : items_)
       if (item.widget == child) row = model_.GridRowOf(item.shown.array, item.shown.index);
   }
@@ -234,10 +316,23 @@ void MainWindow::chooseScale(int32_t percent) {
   box.exec();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  QAccessible::removeActivationObserver(this);
+}
 
 void MainWindow::cellClicked(int item) {
   const Control& c = items_[static_cast<size_t>(item)].shown;
+  forward([&, array = c.array, index = c.index] { model_.click(array, index); });
+}
+
+void MainWindow::gridClicked(int item) {
+  cellClicked(item);
+}
+
+// Enter on the grid opens its top day as a click on the day's weekday cell does.
+void MainWindow::gridEnter() {
+  if (shape_.columns.empty() || model_.PanelOpen()) return;
+  const Control& c = model_.controls()[size_t(shape_.columns.front().cells.front())];
   forward([&, array = c.array, index = c.index] { model_.click(array, index); });
 }
 
@@ -254,6 +349,7 @@ QWidget* MainWindow::createWidget(const Control& control, int item) {
       return new CellLabel(this, this, item);
     case ControlKind::TextBox: {
       auto* box = new TextBox(this);
+      box->installEventFilter(this);  // Home and End when empty
       // Number and date boxes ask the input method for direct input, so that a Japanese
       // input method switches itself off there; the user can still switch it on, and
       // full-width digits read as numbers all the same.
@@ -285,6 +381,12 @@ QWidget* MainWindow::createWidget(const Control& control, int item) {
 void MainWindow::apply(Item& item, const Control& c, bool initial) {
   Control& shown = item.shown;
   QWidget* widget = item.widget;
+  if (item.cell >= 0) {
+    applyGridCell(item, c, initial);
+    shown = c;
+    return;
+  }
+  if (c.kind != ControlKind::Line) applyAccessibleText(item, c, initial);
   switch (c.kind) {
     case ControlKind::Label:
       applyLabel(item, c, initial);
@@ -325,6 +427,61 @@ void MainWindow::applyLabel(Item& item, const Control& c, bool initial) {
   if (initial || c.marked != shown.marked) label->setMarked(c.marked);
 }
 
+void MainWindow::applyGridCell(Item& item, const Control& c, bool initial) {
+  GridView::Cell& cell = grid_->cell(item.cell);
+  const Control& shown = item.shown;
+  bool changed = false;
+  if (initial || !SameGeometry(c, shown)) {
+    if (!initial) grid_->changed(item.cell);  // where it was
+    cell.rect = TwipsRect(c.left, c.top, c.width, c.height).translated(-grid_->pos());
+    changed = true;
+  }
+  if (initial || c.text != shown.text) {
+    cell.text = c.text;
+    changed = true;
+  }
+  if (initial || c.foreColor != shown.foreColor || c.backColor != shown.backColor) {
+    cell.fore = ModelColor(c.foreColor, palette());
+    cell.back = ModelColor(c.backColor, palette());
+    changed = true;
+  }
+  if (initial || c.font != shown.font) {
+    cell.font = &layoutFont(c.font);
+    changed = true;
+  }
+  if (initial || c.align != shown.align || c.opaque != shown.opaque || c.cornerMark != shown.cornerMark ||
+      c.marked != shown.marked || c.visible != shown.visible || c.enabled != shown.enabled) {
+    cell.align = Horizontal(c.align);
+    cell.opaque = c.opaque;
+    cell.cornerMark = c.cornerMark;
+    cell.marked = c.marked;
+    cell.visible = c.visible;
+    cell.enabled = c.enabled;
+    changed = true;
+  }
+  cell.toolTip = c.toolTip;
+  if (changed && !initial) grid_->changed(item.cell);
+}
+
+// Names are given while assistive technology is active (from the start, or once it comes),
+// and then kept up to date; nobody else reads them.
+void MainWindow::applyAccessibleText(Item& item, const Control& c, bool initial) {
+  if (!named_) return;
+  const Control& shown = item.shown;
+  if (!initial && !namesStale_ && c.text == shown.text && c.toolTip == shown.toolTip &&
+      c.foreColor == shown.foreColor && c.backColor == shown.backColor)
+    return;
+  item.widget->setAccessibleName(AccessibleName(model_, c));
+  item.widget->setAccessibleDescription(AccessibleDescription(c));
+}
+
+void MainWindow::accessibilityActiveChanged(bool active) {
+  if (!active || named_) return;
+  named_ = true;
+  namesStale_ = true;
+  mirror();
+}
+
 void MainWindow::applyTextBox(Item& item, const Control& c, bool initial) {
   auto* box = static_cast<TextBox*>(item.widget);
   const Control& shown = item.shown;
@@ -363,6 +520,23 @@ void MainWindow::mirror() {
   const std::vector<Control>& controls = model_.controls();
   std::vector<size_t> raised;
   bool tabChanged = false;
+  // The panel titles as shown before this event, to announce one that opens.
+  const std::array<bool, 2> panelWasShown = {
+      items_[size_t(itemOf(QStringLiteral("修正"), -1))].shown.visible,
+      items_[size_t(itemOf(QStringLiteral("削除"), -1))].shown.visible};
+  if (named_) {
+    // The names also say the index mode, the colour subject, the panel and its day.
+    QString context = QString::number(model_.IndexMode());
+    for (const char16_t* array : {u"色見本題名", u"修正", u"削除", u"日付修正"}) {
+      const Control& c =
+          model_.control(QString::fromUtf16(array), QStringView(array) == u"色見本題名" ? 0 : -1);
+      context += u'|' + c.text + (c.visible ? u'+' : u'-');
+    }
+    for (int k = 0; k < 6; ++k)
+      context += u'|' + model_.control(QStringLiteral("範囲指定"), k).text;
+    if (context != nameContext_) namesStale_ = true;
+    nameContext_ = context;
+  }
   for (size_t i = 0; i < items_.size() && i < controls.size(); ++i) {
     Item& item = items_[i];
     const Control& c = controls[i];
@@ -370,12 +544,39 @@ void MainWindow::mirror() {
     if (c.tabIndex != item.shown.tabIndex) tabChanged = true;
     apply(item, c, false);
   }
+  namesStale_ = false;
+  if (grid_) grid_->flushChanges();
+  announceChanges(panelWasShown);
   if (!raised.empty()) restack(raised);
   if (tabChanged) chainTabOrder();
   followFocus();
   const QString title = model_.Title();
   if (windowTitle() != title) setWindowTitle(title);
   followChart();
+}
+
+void MainWindow::announceChanges(const std::array<bool, 2>& panelWasShown) {
+  // A panel's title, when the panel opens.
+  const QString titles[] = {QStringLiteral("修正"), QStringLiteral("削除")};
+  for (int k = 0; k < 2; ++k) {
+    const Control& title = model_.control(titles[k]);
+    if (title.visible && !panelWasShown[size_t(k)]) {
+      QWidget* widget = widgetFor(title.array, title.index);
+      QAccessibleEvent alert(widget, QAccessible::Alert);
+      QAccessible::updateAccessibility(&alert);
+    }
+  }
+  // The grid's top day, after a scroll.
+  if (grid_ && shape_.columns.size() > 1) {
+    const int dateCell = shape_.columns[1].cells.front();
+    const QString top =
+        QString::number(model_.GridOffset()) + u' ' + model_.controls()[size_t(dateCell)].text;
+    if (top != topRow_) {
+      const bool first = topRow_.isEmpty();
+      topRow_ = top;
+      if (!first) grid_->announceCurrentRow();
+    }
+  }
 }
 
 void MainWindow::followChart() {
@@ -436,6 +637,7 @@ void MainWindow::chainTabOrder() {
   std::vector<size_t> order;
   for (size_t i = 0; i < items_.size(); ++i) {
     const Control& c = items_[i].shown;
+    if (items_[i].cell >= 0) continue;  // the grid view is a stop of its own
     if (c.kind == ControlKind::TextBox || c.kind == ControlKind::Button) {
       items_[i].widget->setFocusPolicy(c.tabIndex >= 0 ? Qt::StrongFocus : Qt::ClickFocus);
       if (c.tabIndex >= 0) order.push_back(i);
@@ -447,6 +649,8 @@ void MainWindow::chainTabOrder() {
   std::stable_sort(order.begin(), order.end(), [this](size_t a, size_t b) {
     return items_[a].shown.tabIndex < items_[b].shown.tabIndex;
   });
+  // The grid comes first: where the focus starts, and Tab goes on to the buttons.
+  if (grid_ && !order.empty()) setTabOrder(grid_, items_[order.front()].widget);
   for (size_t k = 1; k < order.size(); ++k)
     setTabOrder(items_[order[k - 1]].widget, items_[order[k]].widget);
 }
@@ -462,15 +666,31 @@ void MainWindow::followFocus() {
   if (i < items_.size()) items_[i].widget->setFocus(Qt::OtherFocusReason);
 }
 
-QWidget* MainWindow::widgetFor(const QString& array, int index) const {
+int MainWindow::itemOf(const QString& array, int index) const {
   try {
     const Control& c = model_.control(array, index);
-    const std::vector<Control>& controls = model_.controls();
-    const size_t i = size_t(&c - controls.data());
-    return i < items_.size() ? items_[i].widget : nullptr;
+    const size_t i = size_t(&c - model_.controls().data());
+    return i < items_.size() ? int(i) : -1;
   } catch (const std::out_of_range&) {
-    return nullptr;
+    return -1;
   }
+}
+
+QWidget* MainWindow::widgetFor(const QString& array, int index) const {
+  const int i = itemOf(array, index);
+  return i >= 0 ? items_[size_t(i)].widget : nullptr;
+}
+
+QRect MainWindow::placeOf(const QString& array, int index) const {
+  const int i = itemOf(array, index);
+  if (i < 0) return {};
+  const Item& item = items_[size_t(i)];
+  return item.cell >= 0 ? grid_->cell(item.cell).rect.translated(grid_->pos()) : item.widget->geometry();
+}
+
+const GridView::Cell* MainWindow::gridCell(const QString& array, int index) const {
+  const int i = itemOf(array, index);
+  return i >= 0 && items_[size_t(i)].cell >= 0 ? &grid_->cell(items_[size_t(i)].cell) : nullptr;
 }
 
 const QFont& MainWindow::layoutFont(FontKey key) {

@@ -1,8 +1,10 @@
 #pragma once
-// MainWindow: the Qt view of the main window 市況ノート. It creates one widget per control
-// of the model, mirrors the model after every event (only what changed) and forwards
-// clicks, typing and the window's closing to the model. It holds no behaviour itself.
+// MainWindow: the Qt view of the main window 市況ノート. It draws the grid's label cells in one
+// view and makes one widget for every other control of the model, mirrors the model after
+// every event (only what changed) and forwards clicks, typing, keys and the window's closing
+// to the model. It holds no behaviour itself.
 
+#include <QAccessible>
 #include <QFont>
 #include <QWidget>
 #include <array>
@@ -12,15 +14,20 @@
 #include <vector>
 
 #include "toolkit/host.h"
+#include "ui/accessible_text.h"
 #include "ui/control.h"
 #include "ui/qt/cell_label.h"
+#include "ui/qt/grid_view.h"
 #include "ui/rdx_f508.h"
 
 namespace rdx508 {
 
 class ChartWindow;
 
-class MainWindow : public QWidget, private CellListener {
+class MainWindow : public QWidget,
+                   private CellListener,
+                   private GridListener,
+                   private QAccessible::ActivationObserver {
   Q_OBJECT
  public:
   MainWindow(RDX_F508& model, Host& host, QWidget* parent = nullptr);
@@ -28,8 +35,14 @@ class MainWindow : public QWidget, private CellListener {
 
   // Brings every widget up to the model's controls and follows a focus move.
   void mirror();
-  // The widget of a control; nullptr when the model has no such control.
+  // The widget of a control; nullptr when the model has no such control. The grid's label
+  // cells all have the grid view.
   QWidget* widgetFor(const QString& array, int index = -1) const;
+  // Where a control is drawn, in the window's pixels (a grid cell's place in the grid view).
+  QRect placeOf(const QString& array, int index = -1) const;
+  // The grid view's cell of a control; nullptr for a control outside the grid.
+  const GridView::Cell* gridCell(const QString& array, int index = -1) const;
+  GridView* gridView() const { return grid_; }
   // The chart window once it has been opened; nullptr before.
   ChartWindow* chartWindow() const { return chart_.get(); }
   // Where the chart window keeps its size and position (tests choose their own file).
@@ -64,12 +77,27 @@ class MainWindow : public QWidget, private CellListener {
  private:
   struct Item {
     QWidget* widget = nullptr;
+    int cell = -1;  // its cell in the grid view; -1 for a widget of its own
     Control shown;  // the control's state as last mirrored
   };
 
   QWidget* createWidget(const Control& control, int item);
   void cellClicked(int item) override;
   void cellKey(int item, int key) override;
+  void gridClicked(int item) override;
+  void gridEnter() override;
+  // The item's index in items_ of a control; -1 when the model has no such control.
+  int itemOf(const QString& array, int index) const;
+  void makeGridView();
+  void applyGridCell(Item& item, const Control& control, bool initial);
+  // The accessible name and description of a widget of its own, when they may have changed.
+  void applyAccessibleText(Item& item, const Control& control, bool initial);
+  // Home and End scroll the grid wherever the focus is, unless a text box with text has it.
+  bool gridKeyOverride(QObject* watched, QKeyEvent* event);
+  // Assistive technology came or went: the accessible names are given while it is there.
+  void accessibilityActiveChanged(bool active) override;
+  // Tells assistive technology of a panel that opened and of the grid's new top day.
+  void announceChanges(const std::array<bool, 2>& panelWasShown);
   void apply(Item& item, const Control& control, bool initial);
   void applyLabel(Item& item, const Control& control, bool initial);
   void applyTextBox(Item& item, const Control& control, bool initial);
@@ -92,6 +120,12 @@ class MainWindow : public QWidget, private CellListener {
   RDX_F508& model_;
   Host& host_;
   std::vector<Item> items_;
+  GridShape shape_;
+  GridView* grid_ = nullptr;
+  QString topRow_;       // the grid's top day as last announced
+  QString nameContext_;  // what the accessible names depend on beyond their own control
+  bool namesStale_ = true;
+  bool named_ = false;  // accessible names are given (assistive technology is active)
   std::array<std::optional<QFont>, 5> fonts_;
   quint64 focusSerial_ = 0;
   quint64 chartRequests_ = 0;

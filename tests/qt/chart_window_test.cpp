@@ -194,12 +194,12 @@ TEST(ChartWindow, WheelZoomsAroundThePointerDragPansAndAClickScrollsTheGrid) {
     EXPECT_EQ(c.w.model->GridOffset(), k.offset) << k.position;
     EXPECT_EQ(c.w.model->MarkedRow(), k.row) << k.position;
     if (k.row >= 0) {
-      EXPECT_TRUE(static_cast<CellLabel*>(c.w.widget(u"日付"_s, k.row))->isMarked());
+      EXPECT_TRUE(c.w.cell(u"日付"_s, k.row).marked);
     }
   }
   c.w.click(u"移動"_s, RDX_F508::kScrollNewer1);  // the next scroll ends the mark
   EXPECT_EQ(c.w.model->MarkedRow(), -1);
-  EXPECT_FALSE(static_cast<CellLabel*>(c.w.widget(u"日付"_s, 10))->isMarked());
+  EXPECT_FALSE(c.w.cell(u"日付"_s, 10).marked);
 
   Mouse(c.widget, QEvent::Leave, QPointF());  // the mouse leaves; the keys take over
   KeyClick(c.widget, Qt::Key_3);

@@ -21,6 +21,8 @@ namespace rdx508 {
 namespace {
 
 const QString kProgram = u"rdx508"_s;
+const QString kNoIndexGuess =
+    u"終値の列が東証平均か日経平均か分かりません。--index topix か --index nikkei で指定してください"_s;
 
 struct Request {
   enum Kind { kNone, kImport, kExport } kind = kNone;
@@ -152,6 +154,12 @@ int Import(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
     return 1;
   }
 
+  // A lone close column needs stored days to guess its index from: without --index, a
+  // missing notebook is not made for a file that would then be refused.
+  if (file.loneClose && !r.index && !HoldsNotebook(host.programFolder())) {
+    err << file.Message(kNoIndexGuess) << Qt::endl;
+    return 1;
+  }
   // An import into a missing notebook creates it first.
   if (const QString why =
           PrepareCommandLineNotebook(host, true, SharedDataFolder(QCoreApplication::applicationDirPath()));
@@ -172,10 +180,7 @@ int Import(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
     // A file of one index: which one is said, or guessed from the stored days it overlaps.
     const std::optional<CloseIndex> index = r.index ? r.index : GuessCloseIndex(data.series, file.days);
     if (!index) {
-      err << file.Message(
-                 u"終値の列が東証平均か日経平均か分かりません。--index topix か --index nikkei "
-                 u"で指定してください"_s)
-          << Qt::endl;
+      err << file.Message(kNoIndexGuess) << Qt::endl;
       return 1;
     }
     AssignLoneClose(file, *index);

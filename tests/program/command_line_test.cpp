@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <tuple>
 
@@ -186,6 +187,12 @@ TEST_F(CommandLine, ALoneCloseColumnTakesItsIndexFromTheOptionOrAClearGuess) {
   EXPECT_TRUE(lines.contains(u"01,004,24/12/25,2743.49,1000,600,39130.43"_s));
   EXPECT_EQ(Run({u"--import"_s, unclear, u"--index"_s, u"topix"_s}), 0) << err.toStdString();
   EXPECT_TRUE(out.contains(u"0 だった値を埋めた日 1"_s)) << out.toStdString();
+
+  // Into a notebook not made yet there is nothing to guess from: refused, nothing made.
+  host.folder = PathOf(u"new/RDX508"_s);
+  EXPECT_EQ(Run({u"--import"_s, unclear}), 1);
+  EXPECT_TRUE(err.contains(u"--index topix か --index nikkei"_s)) << err.toStdString();
+  EXPECT_FALSE(QFileInfo::exists(PathOf(u"new"_s)));
 }
 
 TEST_F(CommandLine, NeverExportsOverTheProgramsFilesAndNamesAFileItCannotRead) {

@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/qt/plain_text.h"
+#include "ui/qt/cell_face.h"
 
 namespace rdx508 {
 
@@ -73,32 +73,8 @@ int CellLabel::textFlags() const {
 void CellLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   if (opaque_) painter.fillRect(rect(), back_);
-  if (!text_.isEmpty()) {
-    painter.setFont(font_);
-    painter.setPen(isEnabled() ? fore_ : palette().color(QPalette::Disabled, QPalette::WindowText));
-    // Too wide a text is clipped on the right whatever its alignment, so that a number
-    // keeps its sign and its leading digits.
-    const Qt::Alignment alignment = alignment_ == Qt::AlignLeft || !overflows() ? alignment_ : Qt::AlignLeft;
-    if (!DrawPlainText(painter, rect(), alignment, font_, text_))
-      painter.drawText(rect(), int(alignment | Qt::AlignTop | Qt::TextSingleLine), text_);
-  }
-  if (cornerMark_) {
-    // Like a spreadsheet's comment mark: a small red triangle in the top right corner.
-    const qreal side = qMax<qreal>(5, height() / 3.0);
-    const QPointF corner(width(), 0);
-    const QPointF triangle[3] = {corner, corner - QPointF(side, 0), corner + QPointF(0, side)};
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0xD0, 0x20, 0x20));
-    painter.drawPolygon(triangle, 3);
-  }
-  if (marked_) {
-    // The outline lies wholly inside the cell: two pixels from each edge inwards.
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(fore_, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
-  }
+  const QColor pen = isEnabled() ? fore_ : palette().color(QPalette::Disabled, QPalette::WindowText);
+  PaintCellFace(painter, rect(), {text_, font_, alignment_, pen, fore_, cornerMark_, marked_}, textWidth_);
   if (hasFocus()) {
     // A cell that takes the focus by tab shows it with a dotted frame, like a button.
     painter.setPen(QPen(fore_, 1, Qt::DotLine));

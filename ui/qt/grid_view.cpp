@@ -1,7 +1,6 @@
 #include "ui/qt/grid_view.h"
 
 #include <QAccessible>
-#include <QFontMetrics>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,7 +8,7 @@
 #include <QPainter>
 #include <QToolTip>
 
-#include "ui/qt/plain_text.h"
+#include "ui/qt/cell_face.h"
 
 namespace rdx508 {
 
@@ -70,35 +69,11 @@ void GridView::paintCell(QPainter& painter, const Cell& c) const {
   const QRect local(QPoint(0, 0), c.rect.size());
   painter.setClipRect(local);
   if (c.opaque) painter.fillRect(local, c.back);
-  if (!c.text.isEmpty() && c.font) {
-    painter.setFont(*c.font);
-    painter.setPen(c.enabled && isEnabled() ? c.fore
-                                            : palette().color(QPalette::Disabled, QPalette::WindowText));
-    // Too wide a text is clipped on the right whatever its alignment, so that a number
-    // keeps its sign and its leading digits.
-    const Qt::Alignment align =
-        c.align == Qt::AlignLeft || QFontMetrics(*c.font).horizontalAdvance(c.text) <= local.width()
-            ? c.align
-            : Qt::AlignLeft;
-    if (!DrawPlainText(painter, local, align, *c.font, c.text))
-      painter.drawText(local, int(align | Qt::AlignTop | Qt::TextSingleLine), c.text);
-  }
-  if (c.cornerMark) {
-    // Like a spreadsheet's comment mark: a small red triangle in the top right corner.
-    const qreal side = qMax<qreal>(5, local.height() / 3.0);
-    const QPointF corner(local.width(), 0);
-    const QPointF triangle[3] = {corner, corner - QPointF(side, 0), corner + QPointF(0, side)};
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0xD0, 0x20, 0x20));
-    painter.drawPolygon(triangle, 3);
-  }
-  if (c.marked) {
-    // The marked day: a 2-pixel outline inside the cell in its text colour.
-    const int w = local.width(), h = local.height();
-    for (const QRect& edge :
-         {QRect(0, 0, w, 2), QRect(0, h - 2, w, 2), QRect(0, 0, 2, h), QRect(w - 2, 0, 2, h)})
-      painter.fillRect(edge, c.fore);
+  if (c.font) {
+    const QColor pen =
+        c.enabled && isEnabled() ? c.fore : palette().color(QPalette::Disabled, QPalette::WindowText);
+    PaintCellFace(painter, local, {c.text, *c.font, c.align, pen, c.fore, c.cornerMark, c.marked},
+                  c.textWidth);
   }
   painter.restore();
 }

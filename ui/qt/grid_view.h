@@ -37,6 +37,7 @@ class GridView : public QWidget {
     const QFont* font = nullptr;
     Qt::Alignment align = Qt::AlignLeft;
     bool opaque = true, visible = true, enabled = true, cornerMark = false, marked = false;
+    mutable int textWidth = -1;  // the text's advance in its font, measured when first needed
   };
 
   // `area` is the window's rectangle that holds every cell.

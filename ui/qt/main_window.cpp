@@ -438,6 +438,7 @@ void MainWindow::applyGridCell(Item& item, const Control& c, bool initial) {
   }
   if (initial || c.text != shown.text) {
     cell.text = c.text;
+    cell.textWidth = -1;
     changed = true;
   }
   if (initial || c.foreColor != shown.foreColor || c.backColor != shown.backColor) {
@@ -447,6 +448,7 @@ void MainWindow::applyGridCell(Item& item, const Control& c, bool initial) {
   }
   if (initial || c.font != shown.font) {
     cell.font = &layoutFont(c.font);
+    cell.textWidth = -1;
     changed = true;
   }
   if (initial || c.align != shown.align || c.opaque != shown.opaque || c.cornerMark != shown.cornerMark ||

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>
-#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -72,25 +71,6 @@ TEST(CloseQuestion, CancelKeepsTheWindowAndQuitAsksWithUnsavedWork) {
   w.click(u"終了"_s);
   EXPECT_TRUE(w.model->HasEnded());
   EXPECT_EQ(w.host.ends, 1);
-}
-
-// The menu's captions with their shortcuts, opened on a cell; `choose` runs on the menu.
-// Right-clicks the middle of grid cell TOPIX(`row`), where the user would.
-QStringList MenuOn(OpenWindow& w, int row, const std::function<void(QMenu*)>& choose = {}) {
-  QStringList captions;
-  QTimer::singleShot(0, [&] {
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
-    for (QAction* a : menu->actions())
-      if (!a->isSeparator()) captions << a->text() + u'\t' + a->shortcut().toString();
-    if (choose) choose(menu);
-    menu->close();
-  });
-  QWidget* grid = w.widget(u"TOPIX"_s, row);
-  const QPoint at = grid->mapFrom(w.window.get(), w.place(u"TOPIX"_s, row).center());
-  QContextMenuEvent event(QContextMenuEvent::Mouse, at, grid->mapToGlobal(at));
-  QApplication::sendEvent(grid, &event);
-  return captions;
 }
 
 TEST(DayMenu, ModifyAndDeleteOfTheRowAndTheKeptDisplayScale) {

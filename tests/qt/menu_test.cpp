@@ -2,7 +2,6 @@
 // real context-menu event: undo, redo, save, the title's modified marker, grid keys.
 
 #include <gtest/gtest.h>
-#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
@@ -52,21 +51,8 @@ TEST(Shortcuts, TheRightClickMenuNamesTheStepAndRunsIt) {
   OpenWindow w;
   AddDay(w);
   const QString added = w.model->series().Days[1].Date;
-  QStringList captions;
   // The menu is modal: look at it and choose its first entry once it is up.
-  QTimer::singleShot(0, [&] {
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
-    for (QAction* a : menu->actions())
-      if (!a->isSeparator()) captions << a->text() + u'\t' + a->shortcut().toString();
-    menu->actions().front()->trigger();
-    menu->close();
-  });
-  // Sent where the user's right click goes: to the grid, at the cell's middle.
-  QWidget* grid = w.widget(QStringLiteral("TOPIX"), 3);
-  const QPoint at = grid->mapFrom(w.window.get(), w.place(QStringLiteral("TOPIX"), 3).center());
-  QContextMenuEvent event(QContextMenuEvent::Mouse, at, grid->mapToGlobal(at));
-  QApplication::sendEvent(grid, &event);
+  const QStringList captions = MenuOn(w, 3, [](QMenu* menu) { menu->actions().front()->trigger(); });
   ASSERT_GE(captions.size(), 3);
   EXPECT_EQ(captions[0], QStringLiteral("元に戻す: ") + added + QStringLiteral(" の追加\tCtrl+Z"));
   EXPECT_EQ(captions[1], QStringLiteral("やり直し\tCtrl+Y"));

@@ -1,11 +1,13 @@
 #include "open_window.h"
 
 #include <gtest/gtest.h>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QTimer>
 
 #include "app/files/holiday_setup.h"
 #include "ui/qt/cell_label.h"
@@ -162,6 +164,23 @@ QColor PixelOf(const QImage& shot, const QWidget* cell, int dx, int dy) {
   const qreal ratio = shot.devicePixelRatio();
   const QPoint p = cell->mapTo(cell->window(), QPoint(dx, dy));
   return shot.pixelColor(qRound(p.x() * ratio), qRound(p.y() * ratio));
+}
+
+QStringList MenuOn(OpenWindow& w, int row, const std::function<void(QMenu*)>& choose) {
+  QStringList captions;
+  QTimer::singleShot(0, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    for (QAction* a : menu->actions())
+      if (!a->isSeparator()) captions << a->text() + u'\t' + a->shortcut().toString();
+    if (choose) choose(menu);
+    menu->close();
+  });
+  QWidget* grid = w.widget(QStringLiteral("TOPIX"), row);
+  const QPoint at = grid->mapFrom(w.window.get(), w.place(QStringLiteral("TOPIX"), row).center());
+  QContextMenuEvent event(QContextMenuEvent::Mouse, at, grid->mapToGlobal(at));
+  QApplication::sendEvent(grid, &event);
+  return captions;
 }
 
 }  // namespace rdx508::testing

@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QMenu>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 #include "app/files/startup.h"
@@ -68,5 +70,9 @@ void ExpectPassesAt200Percent(const QString& filter, int passed);
 // The colour at a point of a control's cell in the screenshot, relative to its top left.
 QColor PixelOf(const QImage& shot, const QWidget* cell, int dx, int dy);
 QColor PixelOf(const QImage& shot, const QRect& place, int dx, int dy);
+
+// Right-clicks the middle of grid cell TOPIX(`row`), where the user would, and returns the
+// menu's captions with their shortcuts; `choose` runs on the menu before it closes.
+QStringList MenuOn(OpenWindow& w, int row, const std::function<void(QMenu*)>& choose = {});
 
 }  // namespace rdx508::testing

@@ -32,7 +32,8 @@ void PaintCellFace(QPainter& painter, const QRect& rect, const CellFace& face, i
     // The marked day: a 2-pixel outline wholly inside the cell, in its text colour.
     painter.setRenderHint(QPainter::Antialiasing, false);
     const int x = rect.x(), y = rect.y(), w = rect.width(), h = rect.height();
-    for (const QRect& edge : {QRect(x, y, w, 2), QRect(x, y + h - 2, w, 2), QRect(x, y, 2, h), QRect(x + w - 2, y, 2, h)})
+    for (const QRect& edge :
+         {QRect(x, y, w, 2), QRect(x, y + h - 2, w, 2), QRect(x, y, 2, h), QRect(x + w - 2, y, 2, h)})
       painter.fillRect(edge, face.fore);
   }
 }

@@ -106,6 +106,16 @@ QStringList TypoMarks(const DayRec& day, const DayRec* before, uint8_t given) {
 // A list of lines, at most `listed` of them, then how many more.
 constexpr qsizetype kListedLines = 50;
 
+// The listed lines, "N行目: why" each, and how many more there were.
+QStringList LineList(const std::vector<RejectedLine>& listed, int32_t count) {
+  QStringList lines;
+  for (const RejectedLine& r : listed)
+    lines.append(u"%1行目: "_s.arg(r.line) + r.why);
+  const auto unlisted = count - static_cast<int32_t>(listed.size());
+  if (unlisted > 0) lines.append(u"ほか %1 行"_s.arg(unlisted));
+  return lines;
+}
+
 }  // namespace
 
 QString ImportPreview::Counts() const {
@@ -153,11 +163,7 @@ QStringList ImportPreview::NewDates() const {
 }
 
 QStringList ImportPreview::Notes() const {
-  QStringList lines;
-  for (const RejectedLine& n : import.notes)
-    lines.append(u"%1行目: "_s.arg(n.line) + n.why);
-  if (import.noteCount > static_cast<int32_t>(import.notes.size()))
-    lines.append(u"ほか %1 行"_s.arg(import.noteCount - static_cast<int32_t>(import.notes.size())));
+  QStringList lines = LineList(import.notes, import.noteCount);
   if (import.nullDays > 0) lines.append(u"値がすべて null の日 %1 行"_s.arg(import.nullDays));
   return lines;
 }
@@ -169,12 +175,7 @@ QString ImportPreview::NoteRule() const {
 }
 
 QStringList ImportPreview::Rejected() const {
-  QStringList lines;
-  for (const RejectedLine& r : import.rejected)
-    lines.append(u"%1行目: "_s.arg(r.line) + r.why);
-  if (import.rejectedCount > static_cast<int32_t>(import.rejected.size()))
-    lines.append(u"ほか %1 行"_s.arg(import.rejectedCount - static_cast<int32_t>(import.rejected.size())));
-  return lines;
+  return LineList(import.rejected, import.rejectedCount);
 }
 
 ImportPreview PreviewImport(const DaySeries& series, CsvImport import) {

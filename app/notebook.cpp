@@ -64,8 +64,8 @@ QList<NotebookProblem> Notebook::Load(DaySeries& series, Table2& range) {
   return problems;
 }
 
-std::optional<NotebookProblem> Notebook::LoadArchive(DaySeries& series, bool* whole) {
-  QString report = rdx508::LoadArchive(clb_, tables_->INI, series.Archive, whole);
+std::optional<NotebookProblem> Notebook::LoadArchive(DaySeries& series) {
+  QString report = rdx508::LoadArchive(clb_, tables_->INI, series.Archive, &archiveWhole_);
   const QString twice = DropDaysInSeries(series, series.Archive);
   if (!twice.isEmpty()) report += (report.isEmpty() ? QString() : u"\n"_s) + twice;
   return ProblemIf(report, ArchiveFilePath(tables_->INI, folder()));

@@ -49,9 +49,10 @@ class Notebook {
   // whole (the holiday list, the notes) is one problem.
   QList<NotebookProblem> Load(DaySeries& series, Table2& range);
   // Reads the archive into series.Archive, leaving out days the series holds and keeping one
-  // of a date the files hold twice (which is reported). `whole` (optional): whether every
-  // day of the archive was read.
-  std::optional<NotebookProblem> LoadArchive(DaySeries& series, bool* whole = nullptr);
+  // of a date the files hold twice (which is reported).
+  std::optional<NotebookProblem> LoadArchive(DaySeries& series);
+  // Whether the archive, once loaded, was read to its last day (an export must hold them all).
+  bool ArchiveWhole() const { return archiveWhole_; }
   // Frees the day and colour tables once their days and limits have been loaded (an owned
   // notebook only; the start's tables belong to the start).
   void ReleaseDataTables();
@@ -76,6 +77,7 @@ class Notebook {
   std::unique_ptr<StartupTables> owned_;
   const StartupTables* tables_;
   std::unique_ptr<DataLock> lock_;
+  bool archiveWhole_ = true;
 };
 
 }  // namespace rdx508

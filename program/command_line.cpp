@@ -115,7 +115,6 @@ struct StoredData {
   Notebook notebook;
   DaySeries series;
   Table2 range{Table2::Bounds{2, 6}};
-  bool archiveIncomplete = false;  // some archive days could not be read
 };
 void PrintProblem(QTextStream& err, const NotebookProblem& problem) {
   err << kProgram << ": " << problem.text << Qt::endl;
@@ -132,9 +131,7 @@ bool LoadStoredData(StoredData& data, QTextStream& err) {
   for (const NotebookProblem& problem : data.notebook.Load(data.series, data.range))
     PrintProblem(err, problem);
   // Archive lines that cannot be read are named; the days that can are kept.
-  bool archiveWhole = true;
-  if (const auto problem = data.notebook.LoadArchive(data.series, &archiveWhole)) PrintProblem(err, *problem);
-  data.archiveIncomplete = !archiveWhole;
+  if (const auto problem = data.notebook.LoadArchive(data.series)) PrintProblem(err, *problem);
   return true;
 }
 
@@ -235,7 +232,7 @@ int Export(const Request& r, Host& host, QTextStream& out, QTextStream& err) {
   }
   // An export holds every kept day or is not written: a file that lacks days would read as
   // the whole record.
-  if (data.archiveIncomplete) {
+  if (!data.notebook.ArchiveWhole()) {
     err << r.file << u": 保管ファイルに読めない日があるため、何も書き出しませんでした"_s << Qt::endl;
     return 1;
   }

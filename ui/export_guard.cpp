@@ -11,7 +11,7 @@ namespace rdx508 {
 
 QString RDX_F508::ExportProblem(const QString& path) const {
   if (notebook_.Holds(path)) return ProgramFileExportMessage(QFileInfo(path).fileName());
-  if (archiveIncomplete_)
+  if (!notebook_.ArchiveWhole())
     return QFileInfo(path).fileName() + u": 保管ファイルに読めない日があるため、何も書き出しませんでした"_s;
   return {};
 }

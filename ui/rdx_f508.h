@@ -308,7 +308,6 @@ class RDX_F508 {
   double forecastRatio_ = 0;
   UndoHistory<EditState> history_;
   bool archiveLoaded_ = false;
-  bool archiveIncomplete_ = false;  // the archive's report named days it could not read
 };
 
 }  // namespace rdx508

@@ -14,10 +14,7 @@ namespace rdx508 {
 void RDX_F508::LoadArchiveOnce() {
   if (archiveLoaded_) return;
   archiveLoaded_ = true;
-  bool whole = true;
-  if (const auto problem = notebook_.LoadArchive(series_, &whole))
-    host_.errorBox(ProgramTitle(), problem->text);
-  archiveIncomplete_ = !whole;
+  if (const auto problem = notebook_.LoadArchive(series_)) host_.errorBox(ProgramTitle(), problem->text);
 }
 
 RDX_F508::EditState RDX_F508::CaptureState() const {

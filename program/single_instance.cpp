@@ -130,7 +130,8 @@ bool AskWindowForward(const QString& name, std::chrono::milliseconds reach) {
     QThread::msleep(50);  // not listening yet: the window may still be loading
   }
   if (!SameUser(socket.fd)) return false;
-  if (::send(socket.fd, kAsk, sizeof kAsk - 1, MSG_NOSIGNAL) != static_cast<ssize_t>(sizeof kAsk - 1)) return false;
+  if (::send(socket.fd, kAsk, sizeof kAsk - 1, MSG_NOSIGNAL) != static_cast<ssize_t>(sizeof kAsk - 1))
+    return false;
   // The window answers from its event loop, once what it is doing (loading its days,
   // a message) ends.
   const QDeadlineTimer answer(kAnswerTime);

@@ -1,5 +1,6 @@
 #include "ui/display_scale.h"
 
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <algorithm>
@@ -23,6 +24,8 @@ QString DisplaySettingsFile() {
 }
 
 int32_t StoredScale(const QString& file) {
+  // Most users never choose a scale: a missing file spares every start QSettings' setup.
+  if (!QFileInfo::exists(file)) return 100;
   bool ok = false;
   const int32_t percent = QSettings(file, QSettings::IniFormat).value(kScaleKey).toInt(&ok);
   return ok && Offered(percent) ? percent : 100;

@@ -11,11 +11,12 @@ bool InstallQtTranslations() {
   auto* app = QCoreApplication::instance();
   if (!app) return false;
   auto* translator = new QTranslator(app);  // lives as long as the application
-  // qt_ja loads qtbase_ja and the other modules' catalogues it names.
+  // The window uses Qt's base module only: its catalogue alone, rather than qt_ja, which
+  // loads every module's. qt_ja serves where qtbase_ja is not installed on its own.
   const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
   const QLocale japanese(QLocale::Japanese, QLocale::Japan);
-  if ((translator->load(japanese, QStringLiteral("qt"), QStringLiteral("_"), folder) ||
-       translator->load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"), folder)) &&
+  if ((translator->load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"), folder) ||
+       translator->load(japanese, QStringLiteral("qt"), QStringLiteral("_"), folder)) &&
       QCoreApplication::installTranslator(translator))
     return true;
   delete translator;

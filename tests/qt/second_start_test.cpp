@@ -2,11 +2,17 @@
 // and ends; a start on another notebook opens its own window. Real program processes.
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <atomic>
+#include <cstring>
 #include <thread>
 
 #include "program/single_instance.h"
@@ -97,6 +103,33 @@ TEST(WindowServer, AnswersOnlyWhileListeningAndOnlyUnderItsName) {
   }
   EXPECT_FALSE(AskWindowForward(name, std::chrono::milliseconds(200)));
   EXPECT_EQ(asked, 1);
+}
+
+TEST(WindowServer, HangsUpOnAnythingButItsRequest) {
+  QTemporaryDir dir;
+  const QString name = WindowServerName(dir.filePath(u"A.lock"_s));
+  int asked = 0;
+  WindowServer server(name, [&] { ++asked; });
+  ASSERT_TRUE(server.listening());
+  for (const QByteArray& request : {QByteArray("forward"), QByteArray("back\n"), QByteArray(64, 'x')}) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(QDir::tempPath() + u'/' + name);
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    ASSERT_EQ(::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::send(fd, request.constData(), size_t(request.size()), 0), request.size());
+    ::shutdown(fd, SHUT_WR);  // the end of a request without its line end
+    char answer[16];
+    ssize_t got = -1;
+    for (int i = 0; i < 200 && got < 0; ++i) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+      got = ::recv(fd, answer, sizeof answer, MSG_DONTWAIT);
+    }
+    EXPECT_EQ(got, 0) << request.constData();  // hung up, with no answer
+    ::close(fd);
+  }
+  EXPECT_EQ(asked, 0);
 }
 
 }  // namespace

@@ -10,13 +10,16 @@ void PaintCellFace(QPainter& painter, const QRect& rect, const CellFace& face, i
   if (!face.text.isEmpty()) {
     painter.setFont(face.font);
     painter.setPen(face.pen);
-    Qt::Alignment align = face.align;
-    if (align != Qt::AlignLeft) {
-      if (textWidth < 0) textWidth = QFontMetrics(face.font).horizontalAdvance(face.text);
-      if (textWidth > rect.width()) align = Qt::AlignLeft;
-    }
-    if (!DrawPlainText(painter, rect, align, face.font, face.text))
+    // Plain text is measured from the glyph advances it is drawn by; the text engine's
+    // texts are measured once per text, since laying one out costs as much as drawing it.
+    if (!DrawPlainText(painter, rect, face.align, face.font, face.text, true)) {
+      Qt::Alignment align = face.align;
+      if (align != Qt::AlignLeft) {
+        if (textWidth < 0) textWidth = QFontMetrics(face.font).horizontalAdvance(face.text);
+        if (textWidth > rect.width()) align = Qt::AlignLeft;
+      }
       painter.drawText(rect, int(align | Qt::AlignTop | Qt::TextSingleLine), face.text);
+    }
   }
   if (face.cornerMark) {
     // Like a spreadsheet's comment mark: a small red triangle in the top right corner.

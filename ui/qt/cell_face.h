@@ -21,8 +21,8 @@ struct CellFace {
 };
 
 // Paints `face` into `rect` (the background is the caller's). `textWidth` caches the text's
-// advance in its font: -1 until measured, which happens only when a text not aligned left
-// may be too wide.
+// advance in its font: -1 until measured, which happens only when a text not aligned left,
+// and not drawn from its glyphs directly, may be too wide.
 void PaintCellFace(QPainter& painter, const QRect& rect, const CellFace& face, int& textWidth);
 
 }  // namespace rdx508

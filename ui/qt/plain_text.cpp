@@ -23,7 +23,7 @@ bool IsPlain(char16_t c) {
 }  // namespace
 
 bool DrawPlainText(QPainter& painter, const QRect& rect, Qt::Alignment horizontal, const QFont& font,
-                   const QString& text) {
+                   const QString& text, bool leftWhenTooWide) {
   for (QChar c : text)
     if (!IsPlain(c.unicode())) return false;
   // The font in its own face (no fallback). A font made for no device is resolved at the
@@ -48,6 +48,7 @@ bool DrawPlainText(QPainter& painter, const QRect& rect, Qt::Alignment horizonta
   }
   const qint64 room = qint64(rect.width()) * 64;
   qint64 start = 0;
+  if (leftWhenTooWide && (width + 32) / 64 > rect.width()) horizontal = Qt::AlignLeft;
   if (horizontal & Qt::AlignRight) start = room - width;
   if (horizontal & Qt::AlignHCenter) start = (room - width) / 2;
   const QPointF origin(rect.left() + static_cast<qreal>(start) / 64, rect.top() + raw.ascent());

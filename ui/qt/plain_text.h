@@ -12,10 +12,12 @@ namespace rdx508 {
 
 // Draws `text` in `font` (the font the painter was given) and the painter's pen in `rect`,
 // aligned at the top and by `horizontal` (AlignLeft, AlignHCenter or AlignRight), as
-// drawText(rect, horizontal | AlignTop | TextSingleLine, text) would. Returns false,
-// having drawn nothing, when the text needs the text engine: a character that shaping
-// may change or move, or one the font lacks.
+// drawText(rect, horizontal | AlignTop | TextSingleLine, text) would; with
+// `leftWhenTooWide`, a text wider than `rect` (in whole pixels, as QFontMetrics measures)
+// starts at its left edge whatever the alignment. Returns false, having drawn nothing,
+// when the text needs the text engine: a character that shaping may change or move, or
+// one the font lacks.
 bool DrawPlainText(QPainter& painter, const QRect& rect, Qt::Alignment horizontal, const QFont& font,
-                   const QString& text);
+                   const QString& text, bool leftWhenTooWide = false);
 
 }  // namespace rdx508

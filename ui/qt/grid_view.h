@@ -43,6 +43,8 @@ class GridView : public QWidget {
   // `area` is the window's rectangle that holds every cell.
   GridView(QWidget* parent, GridListener* listener, const QRect& area);
 
+  // Room for `count` cells, so that adding them moves none.
+  void reserveCells(size_t count) { cells_.reserve(count); }
   // Adds a cell for window item `item` at table place (row, column); returns its number.
   int addCell(int item, int row, int column);
   Cell& cell(int n) { return cells_[size_t(n)]; }

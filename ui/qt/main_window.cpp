@@ -150,6 +150,7 @@ void MainWindow::makeGridView() {
       if (column.cells[k] >= 0) place[size_t(column.cells[k])] = {row, int(col)};
     }
   }
+  grid_->reserveCells(size_t(std::count(shape_.inGrid.begin(), shape_.inGrid.end(), true)));
   for (size_t i = 0; i < controls.size(); ++i)
     if (shape_.inGrid[i]) items_[i].cell = grid_->addCell(int(i), place[i].first, place[i].second);
   grid_->setDescriber([this](int item) {

@@ -25,11 +25,14 @@ TEST(DisplayScale, KeptForTheNextStartAndSetBeforeTheApplication) {
   EXPECT_FALSE(StoreScale(file, 300));  // not on offer: the kept choice stays
   EXPECT_EQ(StoredScale(file), 200);
 
-  QFile garbage(file);
+  // A file of its own: QSettings keeps what it read of a file until the file's time or size
+  // changes, and a rewrite within the clock's tick of the same size changes neither.
+  const QString unoffered = dir.filePath(u"sub/unoffered.ini"_s);
+  QFile garbage(unoffered);
   ASSERT_TRUE(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate));
   garbage.write("[display]\nscale=175\n");
   garbage.close();
-  EXPECT_EQ(StoredScale(file), 100);
+  EXPECT_EQ(StoredScale(unoffered), 100);
 
   const QByteArray before = qgetenv("QT_SCALE_FACTOR");
   qunsetenv("QT_SCALE_FACTOR");

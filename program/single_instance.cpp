@@ -35,7 +35,7 @@ constexpr std::chrono::milliseconds kAnswerTime(5000);
 // The socket file's address for `name`; none when the temporary folder's path is too long
 // for one.
 std::optional<sockaddr_un> Address(const QString& name) {
-  const QByteArray path = QFile::encodeName(QDir::tempPath() + u'/' + name);
+  const QByteArray path = QFile::encodeName(WindowSocketPath(name));
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
   if (static_cast<size_t>(path.size()) >= sizeof address.sun_path) return std::nullopt;
@@ -113,6 +113,10 @@ QString WindowServerName(const QString& lockFile) {
   const QByteArray hash =
       QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex().left(32);
   return u"rdx508-%1-%2"_s.arg(QString::number(::getuid()), QString::fromLatin1(hash));
+}
+
+QString WindowSocketPath(const QString& name) {
+  return QDir::tempPath() + u'/' + name;
 }
 
 bool AskWindowForward(const QString& name, std::chrono::milliseconds reach) {

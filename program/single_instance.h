@@ -18,8 +18,11 @@ namespace rdx508 {
 
 // The socket's name for the notebook whose lock file is `lockFile`: a hash of its canonical
 // path (any folder name works, and the same files reached by another path give the same
-// name), for this user only. The socket lies in the temporary folder under that name.
+// name), for this user only.
 QString WindowServerName(const QString& lockFile);
+
+// The socket file of the window listening on `name`: in the temporary folder.
+QString WindowSocketPath(const QString& name);
 
 // Asks the window listening on `name` to come forward, trying to reach it for up to
 // `reach` (it may still be starting) and a few seconds for its answer. Whether it answered

@@ -6,7 +6,6 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -115,7 +114,7 @@ TEST(WindowServer, HangsUpOnAnythingButItsRequest) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    const QByteArray path = QFile::encodeName(QDir::tempPath() + u'/' + name);
+    const QByteArray path = QFile::encodeName(WindowSocketPath(name));
     std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
     ASSERT_EQ(::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
     ASSERT_EQ(::send(fd, request.constData(), size_t(request.size()), 0), request.size());

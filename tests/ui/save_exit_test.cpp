@@ -72,11 +72,15 @@ TEST_F(SaveExitTest, CloseKeepsTheWindowOpenWhenTheSaveFails) {
   EXPECT_TRUE(form->HasEnded());
 }
 
+// An answer to the close question (キャンセル or はい / いいえ) and what it leads to.
+struct CloseCase {
+  bool cancel, yes, ends, saves;
+};
+
 // キャンセル (and Esc, which gives it) keeps the window open and writes nothing.
 TEST_F(SaveExitTest, CloseQuestionHasThreeAnswers) {
-  const struct {
-    bool cancel, yes, ends, saves;
-  } cases[] = {{true, true, false, false}, {false, false, true, false}, {false, true, true, true}};
+  const CloseCase cases[] = {
+      {true, true, false, false}, {false, false, true, false}, {false, true, true, true}};
   for (const auto& c : cases) {
     Load(UniformDays(3));
     host.ends = 0;
@@ -96,9 +100,8 @@ TEST_F(SaveExitTest, QuitAsksOnlyWithUnsavedChanges) {
   EXPECT_TRUE(host.questions.empty());
   EXPECT_EQ(host.ends, 1);
 
-  const struct {
-    bool cancel, yes, ends, saves;
-  } cases[] = {{true, false, false, false}, {false, false, true, false}, {false, true, true, true}};
+  const CloseCase cases[] = {
+      {true, false, false, false}, {false, false, true, false}, {false, true, true, true}};
   for (const auto& c : cases) {
     Load(UniformDays(3));
     host.ends = 0;

@@ -81,14 +81,13 @@ class Connection : public QObject {
 
  private:
   void read() {
-    if (done_) return;
     char buffer[kLongestLine];
     const ssize_t got = ::recv(fd_, buffer, sizeof buffer, 0);
     if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) return;  // more to come
     if (got > 0) request_.append(buffer, got);
     if (got > 0 && !request_.contains('\n') && request_.size() < kLongestLine) return;
-    // A whole line, the end or an error: answer a request of ours, then hang up.
-    done_ = true;
+    // A whole line, the end or an error: answer a request of ours, then hang up (the
+    // notifier, off, calls no more).
     if (request_ == kAsk) {
       if (forward_) forward_();
       ::send(fd_, kDone, sizeof kDone - 1, MSG_NOSIGNAL);
@@ -101,7 +100,6 @@ class Connection : public QObject {
   const std::function<void()>& forward_;
   QSocketNotifier notifier_;
   QByteArray request_;
-  bool done_ = false;
 };
 
 }  // namespace

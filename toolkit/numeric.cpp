@@ -1,10 +1,11 @@
 #include "toolkit/numeric.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
-#include <string>
 
 namespace rdx508 {
 namespace {
@@ -26,12 +27,13 @@ std::optional<double> ParseNumber(QStringView text) {
     --end;
   if (begin == end) return std::nullopt;
 
-  // Copy the accepted characters, without group separators, into a plain buffer.
-  std::string digits;
-  digits.reserve(static_cast<size_t>(end - begin));
+  // Copy the accepted characters, without group separators, into a plain buffer (on the
+  // stack for any text but a very long one: the load reads some 5,000 numbers).
+  QVarLengthArray<char, 64> digits;
+  digits.reserve(end - begin);
   qsizetype i = begin;
   if (text[i] == u'+' || text[i] == u'-') {
-    if (text[i] == u'-') digits.push_back('-');
+    if (text[i] == u'-') digits.append('-');
     ++i;
   }
   int digitCount = 0;
@@ -40,16 +42,16 @@ std::optional<double> ParseNumber(QStringView text) {
       // A separator stands between two digits of the integer part.
       if (i == begin || !IsDigit(text[i - 1]) || i + 1 >= end || !IsDigit(text[i + 1])) return std::nullopt;
     } else {
-      digits.push_back(static_cast<char>(text[i].unicode()));
+      digits.append(static_cast<char>(text[i].unicode()));
       ++digitCount;
     }
     ++i;
   }
   if (i < end && text[i] == u'.') {
-    digits.push_back('.');
+    digits.append('.');
     ++i;
     while (i < end && IsDigit(text[i])) {
-      digits.push_back(static_cast<char>(text[i].unicode()));
+      digits.append(static_cast<char>(text[i].unicode()));
       ++digitCount;
       ++i;
     }

@@ -36,6 +36,12 @@ double Value::toNumber() const {
   return 0.0;
 }
 
+std::optional<double> Value::numeric() const {
+  if (isNumber()) return std::get<double>(v_);
+  if (isText()) return ParseNumber(textView());
+  return std::nullopt;
+}
+
 QString Value::toText() const {
   if (isNumber()) return PlainNumberText(std::get<double>(v_));
   if (const auto* text = std::get_if<QString>(&v_)) return *text;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <variant>
 #include <vector>
@@ -31,7 +32,9 @@ class Value {  // empty, a number, or a text
   bool isText() const { return std::holds_alternative<QString>(v_) || std::holds_alternative<ShortText>(v_); }
   bool isNumeric() const;   // a number, or a text that reads as one
   double toNumber() const;  // the number, a numeric text's number, otherwise 0
-  QString toText() const;   // a text as is, a number as its shortest decimal text, empty as ""
+  // The number of a number or of a numeric text, read once; nullopt otherwise.
+  std::optional<double> numeric() const;
+  QString toText() const;  // a text as is, a number as its shortest decimal text, empty as ""
 
   // Empty equals "" and 0; numbers compare by value; texts exactly; a number and a
   // numeric text by value.

@@ -61,8 +61,8 @@ std::vector<int32_t> NewestFirst(CLB_C1& clb, const List& keys, int32_t count) {
 }  // namespace
 
 int32_t IssueCount(const Value& entry) {
-  if (!entry.isNumeric()) return 0;
-  return RoundToInt32Clamped(entry.toNumber());
+  const std::optional<double> count = entry.numeric();
+  return count ? RoundToInt32Clamped(*count) : 0;
 }
 
 void LoadDays(CLB_C1& clb, const Table3& DayTbl, DaySeries& series) {

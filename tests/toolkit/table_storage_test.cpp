@@ -23,6 +23,8 @@ TEST_P(ShortAndLongTexts, AreTheSameValueHoweverHeld) {
   EXPECT_TRUE(held == plain);
   EXPECT_EQ(held.isNumeric(), plain.isNumeric());
   EXPECT_EQ(held.toNumber(), plain.toNumber());
+  // numeric() reads once what isNumeric and toNumber read apart.
+  EXPECT_EQ(held.numeric(), plain.isNumeric() ? std::optional(plain.toNumber()) : std::nullopt);
   EXPECT_EQ(held == Value(), text.isEmpty());
   EXPECT_EQ(held == Value(plain.toNumber()), plain.isNumeric());
   EXPECT_FALSE(held == Value::ofText(text + u'x'));
@@ -34,6 +36,11 @@ INSTANTIATE_TEST_SUITE_P(Lengths, ShortAndLongTexts,
                          ::testing::Values(u""_s, u"0"_s, u"1,500"_s, u"24/11/29"_s, u"38208.03"_s,
                                            u"12345678901"_s, u"123456789012"_s, u"日経平均の二十五日"_s,
                                            u"RDX508_F4 202411291830"_s, QString(300, u'字')));
+
+TEST(ValueNumeric, IsTheNumberOfANumberAndNothingOfEmpty) {
+  EXPECT_EQ(Value(-2.5).numeric(), -2.5);
+  EXPECT_EQ(Value().numeric(), std::nullopt);
+}
 
 TEST(SparseTable, AgreesWithAMapAndStoresOnlyWhatWasWritten) {
   std::mt19937 random(508);

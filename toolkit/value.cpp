@@ -24,22 +24,18 @@ QStringView Value::textView() const {
   return {};
 }
 
-bool Value::isNumeric() const {
-  if (isNumber()) return true;
-  if (isText()) return IsNumericText(textView());
-  return false;
-}
-
-double Value::toNumber() const {
-  if (isNumber()) return std::get<double>(v_);
-  if (isText()) return ParseNumber(textView()).value_or(0.0);
-  return 0.0;
-}
-
 std::optional<double> Value::numeric() const {
   if (isNumber()) return std::get<double>(v_);
   if (isText()) return ParseNumber(textView());
   return std::nullopt;
+}
+
+bool Value::isNumeric() const {
+  return numeric().has_value();
+}
+
+double Value::toNumber() const {
+  return numeric().value_or(0.0);
 }
 
 QString Value::toText() const {
